@@ -7,8 +7,8 @@
 
 namespace platform {
 
-inline constexpr unsigned kCodePageAnsi = 0;       // "the local ANSI code page"
-inline constexpr unsigned kCodePageLocal = 936;    // what the local ANSI code page is here
+inline constexpr unsigned kCodePageAnsi = 0;     // "the local ANSI code page"
+inline constexpr unsigned kCodePageLocal = 936;  // what the local ANSI code page is here
 inline constexpr unsigned kCodePageUtf16LE = 1200;
 inline constexpr unsigned kCodePageUtf16BE = 1201;
 inline constexpr unsigned kCodePageUtf32 = 65005;
@@ -43,6 +43,8 @@ std::string Utf8ToLocalText(std::string_view utf8, bool* usedDefaultChar = nullp
 
 // Length in bytes of the local (GBK) character that begins with `lead`: 2 for a lead
 // byte 0x81..0xFE, else 1.
-inline int LocalCharLength(unsigned char lead) { return lead >= 0x81 && lead <= 0xFE ? 2 : 1; }
+inline int LocalCharLength(unsigned char lead) {
+    return lead >= 0x81 && lead <= 0xFE ? 2 : 1;
+}
 
 }  // namespace platform

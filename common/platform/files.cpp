@@ -17,23 +17,23 @@ namespace fs = std::filesystem;
 namespace platform {
 
 bool FileExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool DirectoryExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 std::optional<std::uint64_t> FileSize(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
     return static_cast<std::uint64_t>(st.st_size);
 }
 
 std::optional<std::time_t> FileModificationTime(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (stat(path.c_str(), &st) != 0) return std::nullopt;
     return st.st_mtime;
 }
@@ -78,7 +78,7 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view contents) {
     if (fd < 0) return false;
     bool ok = WriteAll(fd, contents) && ::fsync(fd) == 0;
     // Keep the permissions an existing file had; a new one gets the usual 0644.
-    struct stat st{};
+    struct stat st {};
     fchmod(fd, stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
     ok = (::close(fd) == 0) && ok;
     if (ok && std::rename(pattern.c_str(), path.c_str()) == 0) return true;

@@ -9,7 +9,7 @@
 
 namespace platform {
 
-bool FileExists(const std::string& path);       // a regular file
+bool FileExists(const std::string& path);  // a regular file
 bool DirectoryExists(const std::string& path);
 std::optional<std::uint64_t> FileSize(const std::string& path);
 
@@ -25,9 +25,9 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view contents);
 
 bool CopyFileOverwrite(const std::string& from, const std::string& to);
 bool RenameFile(const std::string& from, const std::string& to);  // replaces `to`
-bool RemoveFile(const std::string& path);                          // true when gone
-bool CreateDirectories(const std::string& path);                   // true when it exists after
-bool RemoveDirectoryTree(const std::string& path);                 // true when gone
+bool RemoveFile(const std::string& path);                         // true when gone
+bool CreateDirectories(const std::string& path);                  // true when it exists after
+bool RemoveDirectoryTree(const std::string& path);                // true when gone
 
 struct DirectoryEntry {
     std::string name;
