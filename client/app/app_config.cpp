@@ -7,7 +7,9 @@ ClientValues& ProcessValues() {
     return values;
 }
 
-void InitProgramDirectory() { ProcessValues().programDirectory = platform::ProgramDirectory(); }
+void InitProgramDirectory() {
+    ProcessValues().programDirectory = platform::ProgramDirectory();
+}
 
 std::string HostUrl(std::string_view host, std::string_view path) {
     std::string url = "http://";
@@ -16,4 +18,6 @@ std::string HostUrl(std::string_view host, std::string_view path) {
     return url;
 }
 
-std::string ServerUrl(std::string_view path) { return HostUrl(ProcessValues().serverBase, path); }
+std::string ServerUrl(std::string_view path) {
+    return HostUrl(ProcessValues().serverBase, path);
+}
