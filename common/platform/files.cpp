@@ -116,7 +116,9 @@ std::vector<DirectoryEntry> ListDirectory(const std::string& path) {
     std::error_code ec;
     for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeEc;
-        entries.push_back({it->path().filename().string(), it->is_directory(typeEc)});
+        bool isDirectory = it->is_directory(typeEc);
+        bool isSymlink = it->is_symlink(typeEc);
+        entries.push_back({it->path().filename().string(), isDirectory, isSymlink});
     }
     std::sort(entries.begin(), entries.end(),
               [](const DirectoryEntry& a, const DirectoryEntry& b) { return a.name < b.name; });

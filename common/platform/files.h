@@ -31,7 +31,8 @@ bool RemoveDirectoryTree(const std::string& path);                // true when g
 
 struct DirectoryEntry {
     std::string name;
-    bool isDirectory = false;
+    bool isDirectory = false;  // a folder, or a link to one
+    bool isSymlink = false;    // the entry itself is a symbolic link
 };
 // Entries of a folder (without "." and ".."), sorted by name; empty when unreadable.
 std::vector<DirectoryEntry> ListDirectory(const std::string& path);

@@ -1,0 +1,56 @@
+#pragma once
+// CClientUtil: the client's stateless utility object. Callers construct one on the stack,
+// call an operation or two and let it go; every operation may run on any thread and
+// blocks until done. Texts are GBK bytes; lengths and positions count bytes. No operation
+// shows a message: failures come back as false, the empty text or "0.00".
+#include <string>
+
+class CClientUtil {
+public:
+    CClientUtil() = default;
+    virtual ~CClientUtil() = default;
+
+    // True when a connection to the host of `url` can be made now.
+    bool IsOnline(const std::string& url) const;
+
+    // POSTs a form-encoded body to http://host/path (port 80 unless the host names one,
+    // as in "example.com:8080"), agent "session". Result: the response body for status
+    // 200, "ok" for status 200 with an empty body, the empty text otherwise.
+    std::string PostForm(const std::string& host, const std::string& path,
+                         const std::string& body) const;
+
+    // Form encoding byte by byte: ASCII letters and digits stay, white space becomes '+',
+    // every other byte becomes "%XX" in upper-case hex (so each GBK byte is escaped).
+    std::string UrlEncode(const std::string& text) const;
+
+    bool IsDigits(const std::string& text) const;    // non-empty, '0'..'9' only
+    bool HasLetters(const std::string& text) const;  // holds an ASCII letter (outside GBK pairs)
+    bool IsNumber(const std::string& text) const;    // digits with at most one '.'
+    // Shanghai ("600...") or Shenzhen ("00...") A-share code.
+    bool IsExchangeCode(const std::string& code) const;
+
+    // The selling price at which a purchase breaks even after fees, "%.2f".
+    std::string BreakEvenPrice(const std::string& code, const std::string& buyPrice,
+                               const std::string& quantity) const;
+    // Profit or loss of selling `quantity` bought at buyPrice at sellPrice, after fees.
+    std::string TradeProfit(const std::string& code, const std::string& buyPrice,
+                            const std::string& sellPrice, const std::string& quantity) const;
+
+    // Deletes everything inside `directory` and keeps the folder itself.
+    void DeleteDirContents(const std::string& directory) const;
+    // Copies the tree under `source` over `target`, overwriting files; each file is
+    // replaced in one step so readers never see half a file. A name holding '\' lands in
+    // the sub-folders it names. False when the source cannot be read.
+    bool CopyDirContents(const std::string& source, const std::string& target) const;
+
+    // The first network adapter's address, "00:1A:2B:3C:4D:5E"; empty when there is none.
+    std::string GetMacAddress() const;
+    // Application/Version of UpdateList.xml in the program directory; empty when missing.
+    std::string GetLocalVersion() const;
+
+    // The password (its first 16 bytes) encrypted under the client's key: 32 upper-case
+    // hex digits.
+    std::string EncryptPassword(const std::string& password) const;
+    // The reverse; any text is accepted and gives some password of up to 16 bytes.
+    std::string DecryptPassword(const std::string& text) const;
+};
