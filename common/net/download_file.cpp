@@ -1,0 +1,45 @@
+#include "common/net/download_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace net {
+
+bool DownloadFile::Open(const std::string& path, bool append) {
+    Close();
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ready = ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+                 (append ? ::lseek(fd, 0, SEEK_END) >= 0 : ::ftruncate(fd, 0) == 0);
+    if (!ready) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    return true;
+}
+
+bool DownloadFile::Write(const char* data, std::size_t size) {
+    while (size > 0) {
+        ssize_t n = ::write(fd_, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void DownloadFile::Close() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+}  // namespace net

@@ -1,0 +1,134 @@
+#pragma once
+// CHttpDownload: downloads one HTTP URL to one local file through "<file>.down", resuming
+// an interrupted transfer with a byte range, following redirects, going through an HTTP or
+// SOCKS proxy, skipping a file that is already current and dating the file as the server
+// does. Synchronous: Download returns when the file is complete, current, stopped or failed.
+#include <atomic>
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+#include "common/net/buffered_reader.h"
+#include "common/net/download_notice.h"
+#include "common/net/http_url.h"
+#include "common/net/socket.h"
+#include "common/net/socks_client.h"
+
+namespace net {
+
+// Results of Download.
+constexpr int kDownloadComplete = 0;  // the file was downloaded and is in place
+constexpr int kDownloadCurrent = 1;   // the local file already has the server's size and date
+constexpr int kDownloadStopped = 2;   // the stop flag ended it; "<file>.down" is kept
+constexpr int kDownloadFailed = 3;
+
+// Proxy types.
+constexpr int kProxyNone = 0;
+constexpr int kProxyHttp = 1;
+constexpr int kProxySocks4 = 3;
+constexpr int kProxySocks4a = 4;
+constexpr int kProxySocks5 = 5;
+
+// Retry modes for failures before a response is complete.
+constexpr int kRetryNever = 0;
+constexpr int kRetryLimited = 1;
+constexpr int kRetryForever = 2;
+
+class CHttpDownload {
+public:
+    static constexpr std::size_t kBlockSize = 10240;
+    static constexpr std::size_t kHeaderPieceSize = 1023;
+    static constexpr int kMaxRedirects = 20;
+
+    CHttpDownload();
+    ~CHttpDownload();
+    CHttpDownload(const CHttpDownload&) = delete;
+    CHttpDownload& operator=(const CHttpDownload&) = delete;
+
+    void SetUserAgent(std::string agent) { userAgent_ = std::move(agent); }
+    void SetConnectTimeout(int ms) { connectTimeoutMs_ = ms; }
+    void SetReceiveTimeout(int ms) { receiveTimeoutMs_ = ms; }
+    void SetSendTimeout(int ms) { sendTimeoutMs_ = ms; }
+    void SetReferer(std::string referer) { referer_ = std::move(referer); }
+    void SetServerCredentials(bool enabled, std::string user, std::string password);
+    void SetProxy(int type, std::string host, std::uint16_t port);
+    void SetProxyCredentials(bool enabled, std::string user, std::string password);
+    // Mode 0 never retries, 1 retries up to `maxRetries` times (0 means 10), 2 always.
+    void SetRetry(int mode, int delayMs, int maxRetries);
+    // Notices go to `notify` only when `enable` is true and it is callable; otherwise off.
+    void SetNotify(DownloadNotify notify, bool enable);
+
+    const std::string& UserAgent() const { return userAgent_; }
+    int ConnectTimeout() const { return connectTimeoutMs_; }
+    int ReceiveTimeout() const { return receiveTimeoutMs_; }
+    int SendTimeout() const { return sendTimeoutMs_; }
+    const std::string& Referer() const { return referer_; }
+    int ProxyType() const { return proxyType_; }
+    int RetryMode() const { return retryMode_; }
+    int RetryDelay() const { return retryDelayMs_; }
+    int MaxRetries() const { return maxRetries_; }
+    bool NotifyEnabled() const { return static_cast<bool>(notify_); }
+
+    // Downloads `url` to `localPath`; `force` downloads even a current file and starts
+    // afresh instead of resuming. Gives one of the kDownload results.
+    int Download(const std::string& url, const std::string& localPath, bool force);
+
+    // May be called from any thread; the download stops at its next step.
+    void Stop() { stop_ = true; }
+    bool StopRequested() const { return stop_; }
+
+    // Transfers of the last Download that broke during the body and were resumed.
+    int BrokenTransfers() const { return brokenTransfers_; }
+
+private:
+    enum RequestResult { kRequestOk = 0, kRequestRetry = 1, kRequestStopped = 2, kRequestFailed = 3 };
+    enum class BodyResult { kComplete, kStopped, kBroken, kBrokenEmpty, kWriteFailed };
+
+    int Request(const char* method);
+    int ConnectByProxyType();
+    int ReadHeader();
+    int RetryAfterFailure();
+    bool PauseUnlessStopped(int ms);
+    BodyResult ReceiveBody(class DownloadFile& file);
+    int Finish();
+    void Notify(int kind, std::int64_t total, std::int64_t done, const std::string& name);
+    std::int64_t TemporaryFileSize() const;
+
+    // Settings.
+    std::string userAgent_ = "HttpDownload/2.0";
+    int connectTimeoutMs_ = 10000;
+    int receiveTimeoutMs_ = 10000;
+    int sendTimeoutMs_ = 10000;
+    std::string referer_;
+    ProxyCredentials serverCredentials_;
+    int proxyType_ = kProxyNone;
+    std::string proxyHost_;
+    std::uint16_t proxyPort_ = 0;
+    ProxyCredentials proxyCredentials_;
+    int retryMode_ = kRetryNever;
+    int retryDelayMs_ = 0;
+    int maxRetries_ = 0;
+    DownloadNotify notify_;
+    std::atomic<bool> stop_{false};
+
+    // The download under way.
+    std::string url_;
+    HttpUrl target_;
+    std::string localPath_;
+    std::string temporaryPath_;
+    std::string displayName_;
+    bool force_ = false;
+    bool resume_ = false;
+    std::int64_t total_ = 0;
+    std::int64_t done_ = 0;
+    std::int64_t contentLength_ = 0;
+    std::int64_t received_ = 0;
+    std::time_t lastModified_ = 0;
+    std::string header_;
+    Socket socket_;
+    BufferedReader reader_{socket_};
+    int retryCount_ = 0;
+    int brokenTransfers_ = 0;
+};
+
+}  // namespace net
