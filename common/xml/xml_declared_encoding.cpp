@@ -61,7 +61,7 @@ std::optional<std::string> HtmlMetaCharset(std::string_view text) {
 
 std::optional<std::string> FindDeclaredEncoding(std::string_view head) {
     std::string compact;
-    if (std::memchr(head.data(), '\0', head.size())) {
+    if (!head.empty() && std::memchr(head.data(), '\0', head.size())) {
         compact.reserve(head.size());
         for (char c : head)
             if (c != '\0') compact += c;

@@ -60,7 +60,7 @@ std::optional<std::string> LocalBytes(unsigned long code) {
 }  // namespace
 
 std::string DecodeReferences(std::string_view in) {
-    if (!std::memchr(in.data(), '&', in.size())) return std::string(in);
+    if (in.empty() || !std::memchr(in.data(), '&', in.size())) return std::string(in);
     std::string out;
     out.reserve(in.size());
     std::size_t i = 0;
