@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/platform/files.h"
 #include "common/platform/paths.h"
 
 namespace {
@@ -12,7 +13,17 @@ protected:
     void TearDown() override {
         ProcessValues() = ClientValues{};
         platform::SetProgramDirectoryForTesting("");
+        if (!directory_.empty()) platform::RemoveDirectoryTree(directory_);
     }
+    // A program directory holding config.xml with `body` inside its root element.
+    void UseConfig(const std::string& body) {
+        if (directory_.empty()) directory_ = platform::MakeTempDirectory("quorvel-config");
+        platform::SetProgramDirectoryForTesting(directory_);
+        ASSERT_TRUE(platform::ReplaceFileAtomically(
+            directory_ + "/config.xml",
+            "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<Config>" + body + "</Config>"));
+    }
+    std::string directory_;
 };
 
 TEST_F(AppConfig, ServerUrlsRunHostAndPathTogetherKeepingDoubleSlashes) {
@@ -37,6 +48,56 @@ TEST_F(AppConfig, ProgramDirectoryComesFromThePlatformNotTheWorkingDirectory) {
     platform::SetProgramDirectoryForTesting("/opt/quorvel");
     InitProgramDirectory();
     EXPECT_EQ(ProcessValues().programDirectory, "/opt/quorvel");
+}
+
+TEST_F(AppConfig, LoadConfigReadsTheServerBaseAndEveryHost) {
+    UseConfig(
+        "<RemotFilePath>127.0.0.1:8080</RemotFilePath><NewsTime>2026-12-07</NewsTime>"
+        "<ProductSite>www.example.com</ProductSite><AccountPortal>passport.example.com"
+        "</AccountPortal><MakerSite>maker.example.com</MakerSite><CommunityServer>"
+        "bbs.example.com:81</CommunityServer><RecommendSite>tuijian.example.com</RecommendSite>"
+        "<SupportMail>support@example.com</SupportMail>");
+    LoadConfig();
+    const ClientValues& v = ProcessValues();
+    EXPECT_EQ(v.serverBase, "127.0.0.1:8080");
+    EXPECT_EQ(v.hosts.productSite, "www.example.com");
+    EXPECT_EQ(v.hosts.accountPortal, "passport.example.com");
+    EXPECT_EQ(v.hosts.makerSite, "maker.example.com");
+    EXPECT_EQ(v.hosts.communityServer, "bbs.example.com:81");
+    EXPECT_EQ(v.hosts.recommendSite, "tuijian.example.com");
+    EXPECT_EQ(v.hosts.supportMail, "support@example.com");
+    EXPECT_EQ(ServerUrl("//KRClientUpdate/UpdateList.xml"),
+              "http://127.0.0.1:8080//KRClientUpdate/UpdateList.xml");
+}
+
+TEST_F(AppConfig, MissingHostsMeanTheEvaluationServerAndNoMailAddress) {
+    UseConfig("<RemotFilePath>\r\n  eval.example.com/kr \r\n</RemotFilePath>");
+    LoadConfig();
+    const ClientValues& v = ProcessValues();
+    EXPECT_EQ(v.serverBase, "eval.example.com/kr");  // surrounding white space dropped
+    EXPECT_EQ(v.hosts.productSite, "eval.example.com/kr");
+    EXPECT_EQ(v.hosts.accountPortal, "eval.example.com/kr");
+    EXPECT_EQ(v.hosts.makerSite, "eval.example.com/kr");
+    EXPECT_EQ(v.hosts.communityServer, "eval.example.com/kr");
+    EXPECT_EQ(v.hosts.recommendSite, "eval.example.com/kr");
+    EXPECT_EQ(v.hosts.supportMail, "");
+}
+
+TEST_F(AppConfig, EachLoadReplacesTheEarlierValues) {
+    UseConfig("<RemotFilePath>first.example.com</RemotFilePath><ProductSite>p</ProductSite>");
+    LoadConfig();
+    EXPECT_EQ(ProcessValues().serverBase, "first.example.com");
+    // No RemotFilePath: no server at all, whatever was read before.
+    UseConfig("<NewsTime>1</NewsTime>");
+    LoadConfig();
+    EXPECT_EQ(ProcessValues().serverBase, "");
+    EXPECT_EQ(ProcessValues().hosts.productSite, "");
+    EXPECT_EQ(ServerUrl("/login.asp"), "http:///login.asp");
+    // No config.xml at all.
+    ProcessValues().serverBase = "stale";
+    platform::RemoveFile(directory_ + "/config.xml");
+    LoadConfig();
+    EXPECT_EQ(ProcessValues().serverBase, "");
 }
 
 }  // namespace
