@@ -156,3 +156,18 @@ TEST(XmlNavigation, EmptyDocumentFindsNothing) {
     doc.SetDoc("no markup");
     EXPECT_FALSE(doc.Descend("a"));
 }
+
+TEST(XmlNavigation, LeaveKeepsTheElementComeFromAsChildPosition) {
+    CXmlDoc doc;
+    ASSERT_TRUE(doc.SetDoc("<r><a>1</a><b>2</b></r>"));
+    ASSERT_TRUE(doc.Descend("b"));
+    ASSERT_TRUE(doc.LeaveAll());
+    // The next child search goes on after b, so a is not found again from here.
+    EXPECT_FALSE(doc.Descend("a"));
+    doc.ResetPos();
+    ASSERT_TRUE(doc.Descend("a"));
+    EXPECT_EQ(doc.GetText(), "1");
+    ASSERT_TRUE(doc.LeaveAll());
+    ASSERT_TRUE(doc.Descend("b"));  // b follows a
+    EXPECT_EQ(doc.GetText(), "2");
+}
