@@ -41,7 +41,7 @@ void ServeFile(const FileServing& serving, ScriptConnection& connection, int ind
         return;
     }
     std::size_t from = start ? static_cast<std::size_t>(*start) : 0;
-    std::string body = serving.data.substr(from);
+    std::string_view body = std::string_view(serving.data).substr(from);
     std::vector<std::string> headers = {"Server: script",
                                         "Last-Modified: " + serving.lastModified,
                                         "Content-Length: " + std::to_string(body.size())};
@@ -51,7 +51,7 @@ void ServeFile(const FileServing& serving, ScriptConnection& connection, int ind
     }
     connection.Send(Response(start ? "206 Partial Content" : "200 OK", headers));
     std::optional<std::size_t> cut = serving.cutAfter ? serving.cutAfter(index) : std::nullopt;
-    if (cut && *cut < body.size()) body.resize(*cut);
+    if (cut && *cut < body.size()) body = body.substr(0, *cut);
     connection.Send(body);
 }
 

@@ -34,6 +34,7 @@ public:
     void Close();
     // True when the peer has closed its side (nothing more to read, end seen) within waitMs.
     bool PeerClosed(int waitMs);
+    int fd() const { return fd_; }
 
 private:
     int fd_;
