@@ -101,6 +101,4 @@ private:
     int docFlags_ = 0;
     CElemIndex index_;
     XmlFileEncoding fileEncoding_;
-
-    friend class CXmlTreeBuilder;
 };
