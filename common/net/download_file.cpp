@@ -19,10 +19,26 @@ bool DownloadFile::Open(const std::string& path, bool append) {
         return false;
     }
     fd_ = fd;
+    pending_.reserve(kGatherSize);
     return true;
 }
 
 bool DownloadFile::Write(const char* data, std::size_t size) {
+    if (fd_ < 0) return false;
+    if (pending_.size() + size > kGatherSize && !Flush()) return false;
+    if (size >= kGatherSize) return WriteThrough(data, size);
+    pending_.insert(pending_.end(), data, data + size);
+    return true;
+}
+
+bool DownloadFile::Flush() {
+    if (fd_ < 0) return pending_.empty();
+    bool written = WriteThrough(pending_.data(), pending_.size());
+    pending_.clear();
+    return written;
+}
+
+bool DownloadFile::WriteThrough(const char* data, std::size_t size) {
     while (size > 0) {
         ssize_t n = ::write(fd_, data, size);
         if (n < 0) {
@@ -35,11 +51,12 @@ bool DownloadFile::Write(const char* data, std::size_t size) {
     return true;
 }
 
-void DownloadFile::Close() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
+bool DownloadFile::Close() {
+    if (fd_ < 0) return true;
+    bool written = Flush();
+    written = ::close(fd_) == 0 && written;
+    fd_ = -1;
+    return written;
 }
 
 }  // namespace net

@@ -143,7 +143,10 @@ int CHttpDownload::Download(const std::string& url, const std::string& localPath
 
         switch (ReceiveBody(file)) {
             case BodyResult::kComplete:
-                file.Close();
+                if (!file.Close()) {
+                    socket_.Close();
+                    return kDownloadFailed;
+                }
                 return Finish();
             case BodyResult::kStopped:
                 socket_.Close();

@@ -3,6 +3,8 @@
 #include "common/net/http_download.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <atomic>
 #include <filesystem>
@@ -441,6 +443,29 @@ TEST_F(DownloadTest, AFailedRenameKeepsTheFinishedPartAndTheNextTryCompletesIt) 
     std::vector<std::string> seen = Requests();
     EXPECT_EQ(RangeStart(seen[seen.size() - 2]), 4000);
     EXPECT_FALSE(RangeStart(seen.back()));
+}
+
+TEST_F(DownloadTest, AFileErrorFailsAndKeepsWhatWasWrittenForTheNextTry) {
+    std::string data = Pattern(400000);
+    ServeFile({data});
+    std::string local = Path("full.bin");
+    // A file size limit stands in for a full disk.
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 100000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    int result = engine_.Download(Url("/full.bin"), local, false);
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(result, kDownloadFailed);
+    EXPECT_EQ(server_->connections(), 1);
+    EXPECT_EQ(Read(local + ".down"), data.substr(0, 100000));
+
+    ASSERT_EQ(engine_.Download(Url("/full.bin"), local, false), kDownloadComplete);
+    EXPECT_EQ(RangeStart(Requests().back()), 100000);
+    EXPECT_EQ(Read(local), data);
 }
 
 TEST_F(DownloadTest, SizesBeyondTwoGibibytes) {
