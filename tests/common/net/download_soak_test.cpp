@@ -97,7 +97,7 @@ TEST_F(SoakTest, AStoppedDownloadResumesFromItsPartFile) {
         c.ReadRequest();
         c.Send(nettest::Response("200 OK", {"Content-Length: " + std::to_string(kSoakSize)}));
         c.Send(std::string_view(data_).substr(0, 3000000));
-        c.SendSlowly(std::string_view(data_).substr(3000000, 1000000), 4096, 2);
+        c.SendSlowly(std::string_view(data_).substr(3000000, 2000000), 4096, 5);
     });
     std::atomic<std::int64_t> done{0};
     engine_.SetNotify([&](const DownloadNotice& n) { done = n.done; }, true);

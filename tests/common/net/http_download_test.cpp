@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
+#include <fcntl.h>
+#include <unistd.h>
 #include <sys/resource.h>
 
 #include <atomic>
@@ -368,6 +371,29 @@ TEST_F(DownloadTest, HeaderLinesLongerThanAPieceAreReadWhole) {
     ASSERT_EQ(engine_.Download(Url("/long"), Path("long"), false), kDownloadComplete);
     EXPECT_EQ(Read(Path("long")), data);
     EXPECT_EQ(platform::FileModificationTime(Path("long")), kServedTime);
+}
+
+TEST_F(DownloadTest, AnEndlessHeadIsRefused) {
+    Serve([](ScriptConnection& c, int) {
+        c.ReadRequest();
+        c.Send("HTTP/1.1 200 OK\r\n");
+        for (int i = 0; i < 400; ++i) {
+            if (!c.Send("X-Filler: " + std::string(1000, 'f') + "\r\n")) break;
+        }
+    });
+    EXPECT_EQ(engine_.Download(Url("/endless"), Path("endless"), false), kDownloadFailed);
+    EXPECT_EQ(server_->connections(), 1);
+}
+
+TEST_F(DownloadTest, APartFileInUseByAnotherDownloadIsNotWrittenInto) {
+    ServeFile({Pattern(1000)});
+    std::string local = Path("shared.bin");
+    int other = ::open((local + ".down").c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    EXPECT_EQ(engine_.Download(Url("/shared.bin"), local, false), kDownloadFailed);
+    ::close(other);
+    EXPECT_EQ(engine_.Download(Url("/shared.bin"), local, false), kDownloadComplete);
 }
 
 TEST_F(DownloadTest, ALastModifiedWithoutACommaKeepsTheCurrentTime) {

@@ -58,17 +58,22 @@ TEST(Socket, AQuietPeerTimesOutWith10060) {
 }
 
 TEST(Socket, AFullPeerMakesSendAllStopWith10060AndReportTheCountSent) {
-    ScriptServer server([](ScriptConnection&, int) {  // never reads
-        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    std::atomic<bool> release{false};
+    ScriptServer server([&](ScriptConnection&, int) {  // never reads until released
+        for (int i = 0; i < 1000 && !release; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
     });
     Socket socket;
     ASSERT_TRUE(socket.Create());
     ASSERT_TRUE(socket.Connect(Loopback(), server.port(), 2000));
     std::string huge(64 << 20, 'y');  // more than both socket buffers hold
     std::size_t sent = socket.SendAll(huge, 200);
+    int error = LastSocketError();
+    release = true;
     EXPECT_GT(sent, 0u);
     EXPECT_LT(sent, huge.size());
-    EXPECT_EQ(LastSocketError(), kSocketTimedOut);
+    EXPECT_EQ(error, kSocketTimedOut);
 }
 
 TEST(Socket, RefusedConnectAndUnopenedSocketFail) {
