@@ -1,8 +1,83 @@
 #!/usr/bin/env bash
-# Builds Quorvel if needed and tells what can be run so far.
+# Runs Quorvel against the sample evaluation server, in one command:
+#   1. installs what is missing and builds the client, the repair tool and the server;
+#   2. stages an installation directory (build/quorvel/): the programs, image/ and the
+#      local XML files; remembered accounts (LoginInfo.xml) are kept between runs;
+#   3. starts quorvel-server on a free loopback port and points every host of config.xml
+#      at it;
+#   4. runs krclient and stops the server when the client exits.
+# Log in with the demo account (demo / demo123) or enter as a guest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$(pwd)
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "run: no display to show the client on (DISPLAY is not set)." >&2
+  echo "run: on a machine without a desktop, run it under a virtual X server:" >&2
+  echo "       xvfb-run -a -s \"-screen 0 1280x1024x24\" ./scripts/run.sh" >&2
+  exit 1
+fi
+
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j2
-echo "Built. The client is not yet part of this tree; the libraries and tests are in build/."
+targets=(krclient quorvel-server)
+if [ -f repair/CMakeLists.txt ]; then targets+=(krRestoration); fi
+cmake --build build -j2 --target "${targets[@]}"
+
+stage="$root/build/quorvel"
+mkdir -p "$stage/image"
+cp -f build/client/app/krclient "$stage/"
+if [ -x build/repair/krRestoration ]; then cp -f build/repair/krRestoration "$stage/"; fi
+cp -f assets/image/* "$stage/image/"
+for f in assets/*.xml assets/*.XML; do
+  [ -e "$f" ] || continue
+  name=$(basename "$f")
+  case "$name" in
+    config.xml) ;;                                               # written below
+    LoginInfo.xml) [ -e "$stage/$name" ] || cp "$f" "$stage/" ;;  # keep remembered accounts
+    *) cp -f "$f" "$stage/" ;;
+  esac
+done
+
+log="$stage/server.log"
+build/server/quorvel-server --port 0 --assets "$root/assets" --data "$stage/server-data" \
+  >"$log" 2>&1 &
+server_pid=$!
+trap 'kill "$server_pid" 2>/dev/null || true; wait "$server_pid" 2>/dev/null || true' EXIT
+
+port=""
+for _ in $(seq 1 100); do
+  port=$(sed -n 's/.*listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$log" | head -n 1)
+  [ -n "$port" ] && break
+  if ! kill -0 "$server_pid" 2>/dev/null; then
+    echo "run: quorvel-server did not start:" >&2
+    cat "$log" >&2
+    exit 1
+  fi
+  sleep 0.1
+done
+if [ -z "$port" ]; then
+  echo "run: quorvel-server did not report its port" >&2
+  exit 1
+fi
+
+host="127.0.0.1:$port"
+news_time=$(sed -n 's:.*<NewsTime>\(.*\)</NewsTime>.*:\1:p' "$stage/config.xml" 2>/dev/null | head -n 1)
+cat >"$stage/config.xml" <<XML
+<?xml version="1.0" encoding="GB2312"?>
+<Config>
+<RemotFilePath>$host</RemotFilePath>
+<NewsTime>$news_time</NewsTime>
+<ProductSite>$host</ProductSite>
+<AccountPortal>$host</AccountPortal>
+<MakerSite>$host</MakerSite>
+<CommunityServer>$host</CommunityServer>
+<RecommendSite>$host</RecommendSite>
+<SupportMail>support@quorvel.example</SupportMail>
+</Config>
+XML
+
+echo "run: sample server on http://$host (log: $log); demo account: demo / demo123"
+# The embedded web pages cannot use the browser sandbox when running as root.
+if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
+"$stage/krclient"

@@ -1,0 +1,258 @@
+#include "client/app/login_dlg.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTimerEvent>
+
+#include "client/app/app_config.h"
+#include "client/app/app_icon.h"
+#include "client/app/client_util.h"
+#include "client/app/control_ids.h"
+#include "client/app/gbk.h"
+#include "client/app/login_request.h"
+#include "client/app/tip.h"
+#include "client/widgets/html_label.h"
+#include "common/platform/paths.h"
+#include "common/ui/color.h"
+#include "common/ui/dialog_units.h"
+#include "common/ui/kbc_bmp.h"
+#include "common/ui/text.h"
+#include "common/ui/window_drag.h"
+
+namespace {
+
+constexpr ui::ColorRef kLinkColor = 0xC65A2E;
+constexpr ui::ColorRef kLinkHoverColor = 0xC55B2C;
+
+template <typename W>
+W* Named(W* widget, int id) {
+    widget->setObjectName(QString::number(id));
+    return widget;
+}
+
+QFont LinkFont() {
+    // Height 9, width 9 in pixels, the default face.
+    QFont font;
+    font.setPixelSize(12);
+    return font;
+}
+
+}  // namespace
+
+CLoginDlg::CLoginDlg(bool openedByLogout, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), openedByLogout_(openedByLogout) {
+    setObjectName(QString::number(ids::kLoginDialog));
+    setWindowIcon(AppIcon());
+    setWindowTitle(QStringLiteral("Quorvel"));
+    resize(ui::DluSize(277, 173));
+    LoadConfig();
+    BuildControls();
+    skinned_ = LoadSkin();
+    if (!skinned_) return;
+    LoadAccounts();
+    if (!openedByLogout_) SelectAutoLoginAccount();
+    remember_->setChecked(true);
+    autoLogin_->setChecked(true);
+}
+
+CLoginDlg::~CLoginDlg() = default;
+
+void CLoginDlg::BuildControls() {
+    auto* nameCaption = new QLabel(QStringLiteral("用户名："), this);
+    nameCaption->setGeometry(ui::DluRect(66, 66, 36, 10));
+    auto* passwordCaption = new QLabel(QStringLiteral("密  码："), this);
+    passwordCaption->setGeometry(ui::DluRect(66, 86, 36, 10));
+
+    userName_ = Named(new QComboBox(this), ids::kUserName);
+    userName_->setEditable(true);
+    userName_->setInsertPolicy(QComboBox::NoInsert);
+    userName_->setGeometry(ui::DluRect(104, 64, 110, 12));
+    connect(userName_, &QComboBox::activated, this, &CLoginDlg::OnNameChosen);
+
+    password_ = Named(new QLineEdit(this), ids::kPassword);
+    password_->setEchoMode(QLineEdit::Password);
+    password_->setGeometry(ui::DluRect(104, 84, 110, 12));
+
+    remember_ = Named(new QCheckBox(QStringLiteral("记住密码"), this), ids::kRememberPassword);
+    remember_->setGeometry(ui::DluRect(104, 101, 50, 10));
+    connect(remember_, &QCheckBox::clicked, this, &CLoginDlg::OnRememberClicked);
+    autoLogin_ = Named(new QCheckBox(QStringLiteral("自动登录"), this), ids::kAutoLogin);
+    autoLogin_->setGeometry(ui::DluRect(164, 101, 50, 10));
+    connect(autoLogin_, &QCheckBox::clicked, this, &CLoginDlg::OnAutoLoginClicked);
+
+    loginButton_ = Named(new CKbcBmp(this), ids::kLoginButton);
+    loginButton_->move(ui::DluToPixelsX(80), ui::DluToPixelsY(118));
+    connect(loginButton_, &CKbcBmp::clicked, this, &CLoginDlg::OnLogin);
+    guestButton_ = Named(new CKbcBmp(this), ids::kGuestButton);
+    guestButton_->move(ui::DluToPixelsX(150), ui::DluToPixelsY(118));
+    connect(guestButton_, &CKbcBmp::clicked, this, &CLoginDlg::OnGuest);
+    minimiseButton_ = Named(new CKbcBmp(this), ids::kMinimise);
+    minimiseButton_->move(ui::DluToPixelsX(243), ui::DluToPixelsY(3));
+    connect(minimiseButton_, &CKbcBmp::clicked, this, &QWidget::showMinimized);
+    closeButton_ = Named(new CKbcBmp(this), ids::kClose);
+    closeButton_->move(ui::DluToPixelsX(259), ui::DluToPixelsY(3));
+    connect(closeButton_, &CKbcBmp::clicked, this, &QDialog::reject);
+
+    forgotLink_ = Named(new CHtmlLabel(this), ids::kForgotPasswordLink);
+    forgotLink_->setGeometry(ui::DluRect(218, 86, 50, 10));
+    registerLink_ = Named(new CHtmlLabel(this), ids::kRegisterLink);
+    registerLink_->setGeometry(ui::DluRect(90, 146, 130, 10));
+
+    status_ = Named(new QLabel(this), ids::kStatus);
+    status_->setGeometry(ui::DluRect(10, 160, 160, 10));
+}
+
+bool CLoginDlg::LoadSkin() {
+    InitProgramDirectory();
+    const std::string dir = ProcessValues().programDirectory;
+    if (!skin_.Load(platform::JoinPath(dir, "image\\login.gif"))) return false;
+    if (!skin_.ShapeWindow(this)) return false;
+    update();
+
+    const SiteHosts& hosts = ProcessValues().hosts;
+    struct LinkSpec {
+        CHtmlLabel* label;
+        const char* text;
+        std::string url;
+    } links[] = {
+        {forgotLink_, "忘记密码了", HostUrl(hosts.accountPortal, "/Web/RetakeBackPassword.aspx")},
+        {registerLink_, "立即注册免费成为Kestrun用户",
+         HostUrl(hosts.accountPortal, "/Web/Register.aspx?fromkey=client")},
+    };
+    for (const LinkSpec& link : links) {
+        link.label->setFont(LinkFont());
+        link.label->SetBkMode(1);
+        link.label->SetLinkColors(kLinkColor, false, kLinkHoverColor, true);
+        link.label->SetHyperlink(Gbk(link.text), link.url, false);
+    }
+    loginButton_->SetImage("image\\dl.gif", ui::kPureBlue);
+    guestButton_->SetImage("image\\dl2.gif", ui::kPureBlue);
+    minimiseButton_->SetImage("image\\zxh.gif", ui::kPureBlue);
+    closeButton_->SetImage("image\\gb.gif", ui::kPureBlue);
+    ui::DragByAnyPoint(this);
+    return true;
+}
+
+void CLoginDlg::LoadAccounts() {
+    accounts_ = LoadRememberedAccounts();
+    userName_->clear();
+    for (const std::string& name : accounts_.names) userName_->addItem(ui::ToQString(name));
+    userName_->setCurrentIndex(-1);
+    userName_->setEditText(QString());
+}
+
+void CLoginDlg::SelectAutoLoginAccount() {
+    InitialAccount chosen;
+    if (!ChooseInitialAccount(accounts_, chosen)) return;
+    userName_->setEditText(ui::ToQString(chosen.name));
+    password_->setText(ui::ToQString(chosen.password));
+    if (chosen.autoLogin) {
+        autoLogin_->setChecked(true);
+        autoLoginTimer_ = startTimer(ids::kAutoLoginDelayMs);
+    }
+}
+
+void CLoginDlg::OnNameChosen(int index) {
+    if (index < 0 || index >= static_cast<int>(accounts_.names.size())) return;
+    userName_->setEditText(ui::ToQString(accounts_.names[index]));
+    password_->setText(ui::ToQString(accounts_.passwords[index]));
+}
+
+void CLoginDlg::OnAutoLoginClicked() {
+    if (autoLogin_->isChecked()) remember_->setChecked(true);
+}
+
+void CLoginDlg::OnRememberClicked() {
+    if (!remember_->isChecked()) autoLogin_->setChecked(false);
+}
+
+void CLoginDlg::StopAutoLoginTimer() {
+    if (autoLoginTimer_ != 0) killTimer(autoLoginTimer_);
+    autoLoginTimer_ = 0;
+}
+
+int CLoginDlg::exec() {
+    if (!skinned_) return kClosed;
+    return QDialog::exec();
+}
+
+void CLoginDlg::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == autoLoginTimer_) {
+        OnLogin();
+        return;
+    }
+    QDialog::timerEvent(event);
+}
+
+void CLoginDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            OnLogin();
+            return;
+        case Qt::Key_Escape:
+            reject();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+void CLoginDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    skin_.Draw(painter);
+}
+
+bool CLoginDlg::CheckOnline() {
+    if (CClientUtil().IsOnline(HostUrl(ProcessValues().serverBase, ""))) return true;
+    ShowTip(this, Gbk("您的网络链接有问题!"));
+    return false;
+}
+
+void CLoginDlg::OnLogin() {
+    StopAutoLoginTimer();
+    const std::string baseUrl = HostUrl(ProcessValues().serverBase, "");
+    if (!CheckOnline()) return;
+    const std::string name = ui::FromQString(userName_->currentText());
+    const std::string password = ui::FromQString(password_->text());
+    if (name.empty() || password.empty()) {
+        ShowTip(this, Gbk("用户名或密码不能为空!"));
+        return;
+    }
+    CLoginRequest request(name, password, baseUrl + "/login.asp", autoLogin_->isChecked());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    status_->setText(QStringLiteral("正在登陆......"));
+    status_->repaint();
+    const bool accepted = request.Perform();
+    QApplication::restoreOverrideCursor();
+    if (!accepted) {
+        if (request.LastOutcome() == CLoginRequest::Outcome::TransferFailed)
+            ShowTip(this, Gbk("连接服务器失败,请稍后再试!"));
+        else
+            ShowTip(this, Gbk("用户名或密码错误!"));
+        return;
+    }
+    if (remember_->isChecked())
+        request.SaveAccount();
+    else
+        request.ForgetPassword();
+    ProcessValues().userName = name;
+    ProcessValues().password = password;
+    Enter();
+}
+
+void CLoginDlg::OnGuest() {
+    if (!CheckOnline()) return;
+    ProcessValues().userName = std::string(kGuestUserName);
+    Enter();
+}
+
+void CLoginDlg::Enter() {
+    StopAutoLoginTimer();
+    done(kEntered);
+}

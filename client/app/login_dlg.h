@@ -1,0 +1,75 @@
+#pragma once
+// CLoginDlg: the first window of the client. It reads the configuration, offers the
+// remembered accounts, logs a user in against the evaluation server (or lets a visitor
+// in as a guest) and remembers the account. Its modal run ends with kEntered when the
+// user got in (the process-wide user name and password are then set) or kClosed.
+#include <QDialog>
+
+#include <string>
+
+#include "client/app/remembered_accounts.h"
+#include "common/ui/skin_image.h"
+
+class CHtmlLabel;
+class CKbcBmp;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+class CLoginDlg : public QDialog {
+    Q_OBJECT
+public:
+    enum Result { kClosed = QDialog::Rejected, kEntered = QDialog::Accepted };
+
+    // A window opened by logout shows the first remembered account and never logs in
+    // by itself.
+    explicit CLoginDlg(bool openedByLogout = false, QWidget* parent = nullptr);
+    ~CLoginDlg() override;
+
+    // False when the skin could not be loaded: the window then closes at once.
+    bool IsSkinned() const { return skinned_; }
+    bool OpenedByLogout() const { return openedByLogout_; }
+    bool AutoLoginPending() const { return autoLoginTimer_ != 0; }
+
+    int exec() override;
+
+    // The two ways in (buttons 1003 and 1004, Enter and timer 80 start OnLogin).
+    void OnLogin();
+    void OnGuest();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildControls();
+    bool LoadSkin();
+    void LoadAccounts();
+    void SelectAutoLoginAccount();
+    void OnNameChosen(int index);
+    void OnAutoLoginClicked();
+    void OnRememberClicked();
+    void StopAutoLoginTimer();
+    bool CheckOnline();
+    void Enter();
+
+    bool openedByLogout_;
+    bool skinned_ = false;
+    int autoLoginTimer_ = 0;
+    CSkinImage skin_;
+    RememberedAccounts accounts_;
+
+    QComboBox* userName_ = nullptr;
+    QLineEdit* password_ = nullptr;
+    QCheckBox* remember_ = nullptr;
+    QCheckBox* autoLogin_ = nullptr;
+    CKbcBmp* loginButton_ = nullptr;
+    CKbcBmp* guestButton_ = nullptr;
+    CKbcBmp* minimiseButton_ = nullptr;
+    CKbcBmp* closeButton_ = nullptr;
+    CHtmlLabel* forgotLink_ = nullptr;
+    CHtmlLabel* registerLink_ = nullptr;
+    QLabel* status_ = nullptr;
+};

@@ -1,0 +1,13 @@
+// krclient: the Quorvel desktop client.
+#include <QApplication>
+
+#include "client/app/client_app.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // for the web pages
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Quorvel"));
+    // The tray icon keeps no window open; the modal chain decides when the program ends.
+    app.setQuitOnLastWindowClosed(false);
+    return CClientApp().InitInstance();
+}

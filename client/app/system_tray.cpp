@@ -1,0 +1,114 @@
+#include "client/app/system_tray.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+#include "client/app/control_ids.h"
+#include "common/ui/text.h"
+
+void BuildTrayMenu(QMenu* menu) {
+    struct Item {
+        int id;  // 0 for a separator
+        const char* text;
+    };
+    static const Item items[] = {
+        {ids::kCmdMakerSite, "Kestrun财经"}, {ids::kCmdProducts, "KestrunLumet产品"},
+        {0, nullptr},
+        {ids::kCmdShowOrMinimise, "Quorvel"}, {ids::kCmdNewsList, "信息提示"},
+        {0, nullptr},
+        {ids::kCmdUpdate, "在线升级"}, {ids::kCmdRepair, "在线修复"},
+        {0, nullptr},
+        {ids::kCmdHelp, "帮助"}, {ids::kCmdAbout, "关于"}, {ids::kCmdExit, "退出"},
+    };
+    menu->setTitle(QStringLiteral("Quorvel"));
+    menu->setObjectName(QString::number(ids::kTrayMenu));
+    for (const Item& item : items) {
+        if (item.id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromUtf8(item.text));
+        action->setObjectName(QString::number(item.id));
+        action->setData(item.id);
+    }
+}
+
+CSystemTray::CSystemTray(QObject* parent) : QObject(parent) {}
+
+CSystemTray::~CSystemTray() {
+    RemoveIcon();
+    delete menu_;
+}
+
+QMenu* CSystemTray::Menu() {
+    if (!menu_) {
+        menu_ = new QMenu();
+        BuildTrayMenu(menu_);
+        connect(menu_, &QMenu::triggered, this,
+                [this](QAction* action) { emit Command(action->data().toInt()); });
+    }
+    const QList<QAction*> actions = menu_->actions();
+    QAction* chosen = nullptr;
+    if (defaultByPosition_) {
+        if (defaultItem_ >= 0 && defaultItem_ < actions.size()) chosen = actions[defaultItem_];
+    } else {
+        for (QAction* action : actions)
+            if (action->data().toInt() == defaultItem_) chosen = action;
+    }
+    menu_->setDefaultAction(chosen);
+    return menu_;
+}
+
+int CSystemTray::DefaultCommand() {
+    QAction* action = Menu()->defaultAction();
+    return action ? action->data().toInt() : 0;
+}
+
+bool CSystemTray::AddIcon(QWidget* owner, int callbackMessage, const std::string& tip,
+                          const QIcon& icon, int id) {
+    owner_ = owner;
+    callbackMessage_ = callbackMessage;
+    id_ = id;
+    tip_ = tip.substr(0, 63);
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) return enabled_ = false;
+    icon_ = new QSystemTrayIcon(icon, this);
+    icon_->setToolTip(ui::ToQString(tip_));
+    connect(icon_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Context)
+                    HandleTrayEvent(id_, kRightButtonUp);
+                else if (reason == QSystemTrayIcon::DoubleClick)
+                    HandleTrayEvent(id_, kLeftDoubleClick);
+            });
+    icon_->show();
+    enabled_ = true;
+    return true;
+}
+
+void CSystemTray::SetDefaultItem(int item, bool byPosition) {
+    defaultItem_ = item;
+    defaultByPosition_ = byPosition;
+}
+
+void CSystemTray::RemoveIcon() {
+    if (icon_) {
+        icon_->hide();
+        delete icon_;
+        icon_ = nullptr;
+    }
+    enabled_ = false;
+}
+
+void CSystemTray::HandleTrayEvent(int wParam, int lParam) {
+    if (wParam != id_) return;
+    if (lParam == kRightButtonUp) {
+        if (owner_) owner_->activateWindow();
+        Menu()->popup(QCursor::pos());
+    } else if (lParam == kLeftDoubleClick) {
+        if (owner_) owner_->activateWindow();
+        if (int command = DefaultCommand()) emit Command(command);
+    }
+}

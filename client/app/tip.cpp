@@ -1,0 +1,9 @@
+#include "client/app/tip.h"
+
+#include "client/panels/tip_dlg.h"
+
+int ShowTip(QWidget* owner, const std::string& message) {
+    CTipDlg tip(owner);
+    tip.SetMessage(message, 0);
+    return tip.DoModal();
+}

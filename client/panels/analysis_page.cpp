@@ -1,0 +1,7 @@
+#include "client/panels/analysis_page.h"
+
+CAnalysisPage::CAnalysisPage(QWidget* parent)
+    : CSkinPage(kDialogId,
+                {{1107, "image\\rmhy.gif"}, {1108, "image\\hyrg.gif"}, {1109, "image\\ssbk.gif"},
+                 {1110, "image\\cwfx.gif"}},
+                kHotIndustryButton, parent) {}

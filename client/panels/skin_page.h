@@ -1,0 +1,49 @@
+#pragma once
+// CSkinPage: what the three pages of the main window share. A borderless child window
+// shaped and painted by the page background "image\bg_mid.gif", a row of image buttons
+// of which one is selected, and the placeholder 1087 where the page's panels stand.
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "common/ui/skin_image.h"
+
+class CKbcBmp;
+
+class CSkinPage : public QWidget {
+    Q_OBJECT
+public:
+    struct ButtonSpec {
+        int id;
+        const char* picture;  // relative to the program directory, e.g. "image\\zhpc.gif"
+    };
+
+    static constexpr int kPlaceholderId = 1087;
+
+    // False when the background could not be loaded or shaped; the owner then closes.
+    bool Initialise();
+    bool IsInitialised() const { return initialised_; }
+
+    // The page's buttons in row order; the one shown selected.
+    const std::vector<CKbcBmp*>& Buttons() const { return buttons_; }
+    int SelectedButton() const;
+    // Where the page's panels stand (placeholder 1087), in page coordinates.
+    QRect PanelArea() const;
+
+    // Shows the button's panel: that button selected, every other one cleared.
+    void SelectButton(int id);
+
+protected:
+    CSkinPage(int dialogId, std::vector<ButtonSpec> buttons, int initialButton,
+              QWidget* parent);
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<ButtonSpec> specs_;
+    int initialButton_;
+    bool initialised_ = false;
+    CSkinImage background_;
+    std::vector<CKbcBmp*> buttons_;
+    QWidget* placeholder_ = nullptr;
+};

@@ -1,0 +1,11 @@
+#pragma once
+// CToolsPage: page 辅助 of the main window, the five tool buttons.
+#include "client/panels/skin_page.h"
+
+class CToolsPage : public CSkinPage {
+    Q_OBJECT
+public:
+    static constexpr int kDialogId = 153;
+    static constexpr int kLiveButton = 1097;
+    explicit CToolsPage(QWidget* parent = nullptr);
+};

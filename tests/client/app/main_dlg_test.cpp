@@ -1,0 +1,276 @@
+// The main window: greeting and links for a guest and for a user, pages, tray menu
+// commands through the shell facade, advertisements, keys, and the logout chain.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <functional>
+
+#include "client/app/ad_wnd.h"
+#include "client/app/app_config.h"
+#include "client/app/client_app.h"
+#include "client/app/control_ids.h"
+#include "client/app/login_dlg.h"
+#include "client/app/main_dlg.h"
+#include "client/app/main_links.h"
+#include "client/app/shell_fixture.h"
+#include "client/app/system_tray.h"
+#include "client/panels/color_label.h"
+#include "client/panels/skin_page.h"
+#include "client/widgets/html_label.h"
+#include "common/platform/paths.h"
+#include "common/ui/kbc_bmp.h"
+#include "common/ui/modal_hook.h"
+#include "common/ui/shell_facade.h"
+#include "common/ui/text.h"
+
+namespace {
+
+class MainDlgTest : public ShellFixture {
+protected:
+    void LogInAs(const std::string& user, const std::string& password) {
+        LoadConfig();
+        InitProgramDirectory();
+        ProcessValues().userName = user;
+        ProcessValues().password = password;
+    }
+    template <typename W>
+    static W* Control(QWidget& window, int id) {
+        W* widget = window.findChild<W*>(QString::number(id));
+        EXPECT_NE(widget, nullptr) << "control " << id;
+        return widget;
+    }
+    std::string Url(const std::string& hostPath, const std::string& path) {
+        return "http://" + Server().BaseHost() + hostPath + path;
+    }
+};
+
+TEST_F(MainDlgTest, GuestSeesGreetingAndRegisterLink) {
+    LogInAs("guest", "");
+    CMainDlg main;
+    ASSERT_TRUE(main.IsSkinned());
+    EXPECT_EQ(ui::FromQString(Control<CColorLabel>(main, ids::kGreeting)->text()),
+              G("游客 您好!"));
+    EXPECT_TRUE(Control<CHtmlLabel>(main, ids::kLogoutLink)->isHidden());
+    const std::string account = ui::FromQString(Control<CHtmlLabel>(main, ids::kAccountLink)->Text());
+    EXPECT_NE(account.find(G("注册")), std::string::npos);
+    EXPECT_NE(account.find(Url("/portal", "/Web/Register.aspx?fromkey=client")), std::string::npos);
+    EXPECT_TRUE(Control<CHtmlLabel>(main, ids::kUpgradeLink)->isHidden());
+    EXPECT_NE(Control<CColorLabel>(main, ids::kVersionLine), nullptr);
+    EXPECT_TRUE(main.IsTopMostPhase());
+}
+
+TEST_F(MainDlgTest, LoggedInUserSeesNameLogoutAndPortalLink) {
+    LogInAs("demo", "p&ss #1");
+    CMainDlg main;
+    EXPECT_EQ(ui::FromQString(Control<CColorLabel>(main, ids::kGreeting)->text()),
+              G("demo 您好!"));
+    EXPECT_FALSE(Control<CHtmlLabel>(main, ids::kLogoutLink)->isHidden());
+    const std::string account = ui::FromQString(Control<CHtmlLabel>(main, ids::kAccountLink)->Text());
+    EXPECT_NE(account.find(G("我的Kestrun")), std::string::npos);
+    EXPECT_EQ(PortalLoginUrl("demo", "p&ss #1"),
+              Url("/portal", "/web/dqvnlogin.aspx?uname=demo&upwd=p%26ss+%231"));
+    EXPECT_NE(account.find(PortalLoginUrl("demo", "p&ss #1")), std::string::npos);
+}
+
+TEST_F(MainDlgTest, HistoryTextComesFromTheServer) {
+    LogInAs("guest", "");
+    CMainDlg main;
+    const QString history = Control<CColorLabel>(main, ids::kHistoryText)->text();
+    EXPECT_TRUE(history.contains(QStringLiteral("\r\n  \r\n"))) << history.toStdString();
+}
+
+TEST_F(MainDlgTest, PageButtonsShowOnePageAtATime) {
+    LogInAs("guest", "");
+    CMainDlg main;
+    main.show();
+    EXPECT_EQ(main.CurrentPage(), ids::kEvalPageButton);
+    EXPECT_TRUE(Control<CKbcBmp>(main, ids::kEvalPageButton)->IsSelected());
+    QTest::mouseClick(Control<CKbcBmp>(main, ids::kToolsPageButton), Qt::LeftButton);
+    EXPECT_EQ(main.CurrentPage(), ids::kToolsPageButton);
+    EXPECT_TRUE(main.Page(ids::kToolsPageButton)->isVisible());
+    EXPECT_FALSE(main.Page(ids::kEvalPageButton)->isVisible());
+    EXPECT_FALSE(main.Page(ids::kAnalysisPageButton)->isVisible());
+    EXPECT_TRUE(Control<CKbcBmp>(main, ids::kToolsPageButton)->IsSelected());
+    EXPECT_FALSE(Control<CKbcBmp>(main, ids::kEvalPageButton)->IsSelected());
+    // Each page has its row of buttons, the first one selected.
+    EXPECT_EQ(main.Page(ids::kEvalPageButton)->Buttons().size(), 12u);
+    EXPECT_EQ(main.Page(ids::kAnalysisPageButton)->Buttons().size(), 4u);
+    EXPECT_EQ(main.Page(ids::kToolsPageButton)->Buttons().size(), 5u);
+    EXPECT_EQ(main.Page(ids::kEvalPageButton)->SelectedButton(), 1075);
+    EXPECT_EQ(main.Page(ids::kAnalysisPageButton)->SelectedButton(), 1107);
+    EXPECT_EQ(main.Page(ids::kToolsPageButton)->SelectedButton(), 1097);
+}
+
+TEST_F(MainDlgTest, TrayMenuCommandsReachTheShell) {
+    LogInAs("demo", "demo123");
+    CMainDlg main;
+    QMenu menu;
+    BuildTrayMenu(&menu);
+    QStringList order;
+    for (QAction* action : menu.actions())
+        order << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+    EXPECT_EQ(order.join(' '), "32773 32774 - 32775 32776 - 32777 32778 - 32779 32772 32771");
+    EXPECT_EQ(main.Tray()->DefaultCommand(), ids::kCmdShowOrMinimise);
+
+    ui::ShellRecorder shell;
+    for (int id : {ids::kCmdMakerSite, ids::kCmdProducts, ids::kCmdHelp, ids::kCmdUpdate,
+                   ids::kCmdRepair, ids::kUpgradeLink, ids::kComplaintLink})
+        main.OnCommand(id);
+    const auto& r = shell.Requests();
+    ASSERT_EQ(r.size(), 7u);
+    using Kind = ui::ShellRequest::Kind;
+    EXPECT_EQ(r[0].target, Url("/maker", "/"));
+    EXPECT_EQ(r[1].target, Url("/portal", "/login.aspx"));
+    EXPECT_EQ(r[2].target, Url("/product", "/sysm.html"));
+    EXPECT_EQ(r[3].kind, Kind::StartProgram);
+    EXPECT_EQ(r[3].target, platform::JoinPath(Dir(), "krupdate"));
+    EXPECT_EQ(r[4].target, platform::JoinPath(Dir(), "krRestoration"));
+    EXPECT_EQ(r[5].target, platform::JoinPath(Dir(), "krupdate"));
+    EXPECT_EQ(r[6].kind, Kind::OpenMail);
+    EXPECT_EQ(r[6].target, "support@quorvel.example");
+    EXPECT_FALSE(main.IsClosing());
+}
+
+TEST_F(MainDlgTest, TrayDoubleClickTogglesMinimised) {
+    LogInAs("guest", "");
+    CMainDlg main;
+    main.show();
+    main.Tray()->HandleTrayEvent(ids::kTrayMenu, CSystemTray::kLeftDoubleClick);
+    EXPECT_TRUE(main.IsMinimisedByClient());
+    main.Tray()->HandleTrayEvent(ids::kTrayMenu + 1, CSystemTray::kLeftDoubleClick);
+    EXPECT_TRUE(main.IsMinimisedByClient());  // another icon's event is ignored
+    main.Tray()->HandleTrayEvent(ids::kTrayMenu, CSystemTray::kLeftDoubleClick);
+    EXPECT_FALSE(main.IsMinimisedByClient());
+}
+
+TEST_F(MainDlgTest, AdvertisementsFromFileElseBuiltIn) {
+    LogInAs("guest", "");
+    WriteFile("Advertise.XML",
+              "<A><MainAdvts LinkUrl=\"http://ads.example/x\">image\\ad_3.gif</MainAdvts></A>");
+    {
+        CMainDlg main;
+        EXPECT_EQ(main.AdWindow(0)->Picture(), "image\\ad_3.gif");
+        EXPECT_EQ(main.AdWindow(0)->Link(), "http://ads.example/x");
+        EXPECT_EQ(main.AdWindow(1)->Picture(), "image\\ad_2.gif");
+        EXPECT_EQ(main.AdWindow(1)->Link(), Url("/maker", "/"));
+        ui::ShellRecorder shell;
+        QTest::mouseClick(main.AdWindow(0), Qt::LeftButton);
+        ASSERT_EQ(shell.Requests().size(), 1u);
+        EXPECT_EQ(shell.Requests()[0].target, "http://ads.example/x");
+    }
+    WriteFile("Advertise.XML", "<A><MainAdvts LinkUrl=\"\">image\\ad_3.gif</MainAdvts></A>");
+    {
+        CMainDlg main;
+        EXPECT_EQ(main.AdWindow(0)->Picture(), "image\\ad_1.gif");
+        EXPECT_EQ(main.AdWindow(0)->Link(), Url("/portal", "/"));
+    }
+    WriteFile("Advertise.XML", "<A><MainAdvts LinkUrl=\"http://x/\">image\\none.gif</MainAdvts></A>");
+    {
+        CMainDlg main;
+        main.show();
+        EXPECT_FALSE(main.AdWindow(0)->isVisible());  // picture missing: hidden
+        EXPECT_TRUE(main.AdWindow(1)->isVisible());
+    }
+}
+
+TEST_F(MainDlgTest, EnterDoesNothingAndEscapeExits) {
+    LogInAs("guest", "");
+    CMainDlg main;
+    int result = -5;
+    QTimer::singleShot(0, &main, [&] {
+        QTest::keyClick(&main, Qt::Key_Return);
+        EXPECT_TRUE(main.isVisible());
+        EXPECT_FALSE(main.IsClosing());
+        QTest::keyClick(&main, Qt::Key_Escape);
+    });
+    result = main.exec();
+    EXPECT_EQ(result, CMainDlg::kExited);
+    EXPECT_TRUE(main.IsClosing());
+    EXPECT_FALSE(main.Tray()->IsEnabled());
+}
+
+TEST_F(MainDlgTest, TopMostOnlyForTheFirstTwoSeconds) {
+    LogInAs("guest", "");
+    CMainDlg main;
+    main.show();
+    EXPECT_TRUE(main.windowFlags() & Qt::WindowStaysOnTopHint);
+    QTest::qWait(2300);
+    EXPECT_FALSE(main.IsTopMostPhase());
+    EXPECT_FALSE(main.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(main.isVisible());
+}
+
+// Drives the modal chain: each step runs when a new login or main window is active.
+class ChainDriver : public QObject {
+public:
+    std::vector<std::function<void(QWidget*)>> steps;
+    std::vector<QWidget*> seen;
+    void Start() { QTimer::singleShot(50, this, [this] { Poll(); }); }
+
+private:
+    void Poll() {
+        QWidget* active = QApplication::activeModalWidget();
+        if (active && active->isVisible() && (seen.empty() || seen.back() != active) &&
+            (qobject_cast<CLoginDlg*>(active) || qobject_cast<CMainDlg*>(active))) {
+            seen.push_back(active);
+            if (seen.size() <= steps.size()) steps[seen.size() - 1](active);
+        }
+        if (seen.size() < steps.size() + 1) QTimer::singleShot(50, this, [this] { Poll(); });
+    }
+};
+
+TEST_F(MainDlgTest, LogoutOpensALoginThatWaitsAndASecondLoginOpensAFreshMainWindow) {
+    CClientUtil util;
+    WriteFile("LoginInfo.xml",
+              "<R><LoginInfo><AutoLogin UserName=\"demo\"/><HistoryLogin UserName=\"demo\" Psw=\"" +
+                  util.EncryptPassword("demo123") + "\"/></LoginInfo></R>");
+    ui::ScopedModalAnswers answers;
+    ChainDriver driver;
+    CMainDlg* firstMain = nullptr;
+    bool waited = false;
+    driver.steps = {
+        // 1: opened at start, logs in by itself.
+        [&](QWidget* w) { EXPECT_TRUE(qobject_cast<CLoginDlg*>(w)->AutoLoginPending()); },
+        [&](QWidget* w) {  // 2: the first main window; log out
+            firstMain = qobject_cast<CMainDlg*>(w);
+            ASSERT_NE(firstMain, nullptr);
+            EXPECT_EQ(ProcessValues().userName, "demo");
+            QTimer::singleShot(0, w, [w] { qobject_cast<CMainDlg*>(w)->OnCommand(ids::kLogoutLink); });
+        },
+        [&](QWidget* w) {  // 3: login after logout: no automatic login; enter as guest
+            auto* login = qobject_cast<CLoginDlg*>(w);
+            ASSERT_NE(login, nullptr);
+            EXPECT_TRUE(login->OpenedByLogout());
+            EXPECT_FALSE(login->AutoLoginPending());
+            QTimer::singleShot(800, login, [login, &waited] {
+                waited = login->isVisible();
+                login->OnGuest();
+            });
+        },
+        [&](QWidget* w) {  // 4: a fresh main window for the guest; exit
+            auto* main = qobject_cast<CMainDlg*>(w);
+            ASSERT_NE(main, nullptr);
+            EXPECT_EQ(ProcessValues().userName, "guest");
+            QTimer::singleShot(0, main, [main] { main->OnCommand(ids::kCmdExit); });
+        },
+    };
+    driver.Start();
+    EXPECT_EQ(CClientApp().InitInstance(), 0);
+    EXPECT_EQ(driver.seen.size(), 4u);
+    EXPECT_TRUE(waited);
+    EXPECT_TRUE(answers.Prompts().empty());
+}
+
+TEST_F(MainDlgTest, ClosingTheLoginWindowEndsTheRun) {
+    ChainDriver driver;
+    driver.steps = {[](QWidget* w) { QTimer::singleShot(0, w, [w] { w->close(); }); }};
+    driver.Start();
+    EXPECT_EQ(CClientApp().InitInstance(), 0);
+    EXPECT_EQ(driver.seen.size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+#include "client/app/shell_fixture.h"
+
+#include <sys/socket.h>
+#include <netinet/in.h>
+#include <unistd.h>
+
+#include "client/app/app_config.h"
+#include "common/platform/code_page.h"
+#include "common/platform/files.h"
+#include "common/platform/paths.h"
+
+#ifndef QUORVEL_SOURCE_DIR
+#error "QUORVEL_SOURCE_DIR must name the source tree"
+#endif
+
+std::string G(const char* utf8) { return platform::Utf8ToLocalText(utf8); }
+
+SampleServer& ShellFixture::Server() {
+    static SampleServer server;
+    return server;
+}
+
+void ShellFixture::SetUp() {
+    dir_ = platform::MakeTempDirectory("shell_test");
+    platform::SetProgramDirectoryForTesting(dir_);
+    const std::string images = std::string(QUORVEL_SOURCE_DIR) + "/assets/image";
+    const std::string target = dir_ + "/image";
+    platform::CreateDirectories(target);
+    for (const platform::DirectoryEntry& entry : platform::ListDirectory(images))
+        if (!entry.isDirectory)
+            platform::CopyFileOverwrite(images + "/" + entry.name, target + "/" + entry.name);
+    WriteConfig(Server().BaseHost());
+    ProcessValues() = ClientValues();
+}
+
+void ShellFixture::TearDown() {
+    ProcessValues() = ClientValues();
+    platform::SetProgramDirectoryForTesting("");
+    platform::RemoveDirectoryTree(dir_);
+}
+
+void ShellFixture::WriteFile(const std::string& name, const std::string& text) {
+    ASSERT_TRUE(platform::ReplaceFileAtomically(platform::JoinPath(dir_, name), text));
+}
+
+std::string ShellFixture::ReadFile(const std::string& name) const {
+    std::string text;
+    platform::ReadWholeFile(platform::JoinPath(dir_, name), text);
+    return text;
+}
+
+void ShellFixture::WriteConfig(const std::string& host) {
+    WriteFile("config.xml",
+              "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<Config>\r\n"
+              "<RemotFilePath>" + host + "</RemotFilePath>\r\n<NewsTime></NewsTime>\r\n"
+              "<ProductSite>" + host + "/product</ProductSite>\r\n"
+              "<AccountPortal>" + host + "/portal</AccountPortal>\r\n"
+              "<MakerSite>" + host + "/maker</MakerSite>\r\n"
+              "<CommunityServer>" + host + "</CommunityServer>\r\n"
+              "<RecommendSite>" + host + "/recommend</RecommendSite>\r\n"
+              "<SupportMail>support@quorvel.example</SupportMail>\r\n</Config>\r\n");
+}
+
+std::string ShellFixture::DeadHost() const {
+    // A port that was free a moment ago and has nothing listening.
+    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof(addr));
+    socklen_t len = sizeof(addr);
+    getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
+    close(fd);
+    return "127.0.0.1:" + std::to_string(ntohs(addr.sin_port));
+}

@@ -1,0 +1,31 @@
+#pragma once
+// A program directory for the client's windows: the skin pictures, config.xml pointing
+// every host at the sample server, and the local XML files a test writes.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "support/sample_server.h"
+
+class ShellFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes a file into the program directory (GBK text as given).
+    void WriteFile(const std::string& name, const std::string& text);
+    std::string ReadFile(const std::string& name) const;
+    // Points config.xml at `host` (a dead port shows a stopped server).
+    void WriteConfig(const std::string& host);
+    std::string DeadHost() const;
+
+    static SampleServer& Server();
+    const std::string& Dir() const { return dir_; }
+
+private:
+    std::string dir_;
+};
+
+// GBK from UTF-8 text, for comparing with what the windows show or record.
+std::string G(const char* utf8);
