@@ -62,7 +62,11 @@ if [ -z "$port" ]; then
 fi
 
 host="127.0.0.1:$port"
+# The news window rewrites NewsTime; keep it between runs.
 news_time=$(sed -n 's:.*<NewsTime>\(.*\)</NewsTime>.*:\1:p' "$stage/config.xml" 2>/dev/null | head -n 1)
+if [ -z "$news_time" ]; then
+  news_time=$(sed -n 's:.*<NewsTime>\(.*\)</NewsTime>.*:\1:p' assets/config.xml 2>/dev/null | head -n 1)
+fi
 cat >"$stage/config.xml" <<XML
 <?xml version="1.0" encoding="GB2312"?>
 <Config>

@@ -1,0 +1,117 @@
+// shell_screenshots: renders the client's shell windows to PNG files so their look can
+// be checked by eye: the login window, the main window for a guest and for the demo
+// user, the about window and a tip window. It stages a program directory with the skin
+// pictures and starts the sample server itself.
+//
+//   shell_screenshots OUTPUT_DIR
+//
+// Runs offscreen by default (the web strip then stays blank); under Xvfb
+// (QT_QPA_PLATFORM=xcb) the windows are shown and grabbed from the screen instead.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <cstdio>
+#include <string>
+
+#include "client/app/about_dlg.h"
+#include "client/app/app_config.h"
+#include "client/app/login_dlg.h"
+#include "client/app/main_dlg.h"
+#include "client/panels/tip_dlg.h"
+#include "common/platform/code_page.h"
+#include "common/platform/files.h"
+#include "common/platform/paths.h"
+#include "support/sample_server.h"
+
+namespace {
+
+QString g_out;
+
+bool OnScreen() { return QGuiApplication::platformName() != QLatin1String("offscreen"); }
+
+// Shows the window, lets it settle, and saves it. On a real screen the grab includes
+// what the web engine draws; offscreen the widget renders itself.
+void Shoot(QWidget& window, const char* name, int settleMs = 300) {
+    window.show();
+    window.raise();
+    QTest::qWait(settleMs);
+    QPixmap shot;
+    if (OnScreen()) {
+        const QRect frame = window.frameGeometry();
+        shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    } else {
+        shot = window.grab();
+    }
+    const QString path = g_out + "/" + name;
+    std::printf("%s %s\n", shot.save(path) ? "wrote" : "FAILED", path.toLocal8Bit().constData());
+}
+
+void Stage(const std::string& dir, const std::string& host) {
+    const std::string images = std::string(QUORVEL_SOURCE_DIR) + "/assets/image";
+    platform::CreateDirectories(dir + "/image");
+    for (const platform::DirectoryEntry& entry : platform::ListDirectory(images))
+        if (!entry.isDirectory)
+            platform::CopyFileOverwrite(images + "/" + entry.name, dir + "/image/" + entry.name);
+    const std::string assets = std::string(QUORVEL_SOURCE_DIR) + "/assets/";
+    for (const char* name : {"Advertise.XML", "UpdateList.xml"})
+        platform::CopyFileOverwrite(assets + name, dir + "/" + name);
+    platform::ReplaceFileAtomically(
+        dir + "/config.xml",
+        "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<Config>\r\n<RemotFilePath>" + host +
+            "</RemotFilePath>\r\n<NewsTime></NewsTime>\r\n</Config>\r\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: shell_screenshots OUTPUT_DIR\n");
+        return 2;
+    }
+    g_out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(g_out);
+
+    SampleServer server;
+    const std::string dir = platform::MakeTempDirectory("shell_screenshots");
+    platform::SetProgramDirectoryForTesting(dir);
+    Stage(dir, server.BaseHost());
+
+    {
+        CLoginDlg login;
+        Shoot(login, "shell_login.png");
+    }
+    LoadConfig();
+    InitProgramDirectory();
+    ProcessValues().userName = std::string(kGuestUserName);
+    {
+        CMainDlg main;
+        Shoot(main, "shell_main_guest.png", OnScreen() ? 2500 : 300);
+    }
+    ProcessValues().userName = "demo";
+    ProcessValues().password = "demo123";
+    {
+        CMainDlg main;
+        Shoot(main, "shell_main_demo.png", OnScreen() ? 2500 : 300);
+    }
+    {
+        CAboutDlg about;
+        Shoot(about, "shell_about.png");
+    }
+    {
+        CTipDlg tip;
+        tip.SetMessage(platform::Utf8ToLocalText("用户名或密码错误!"), 0);
+        tip.InitDialog();
+        Shoot(tip, "shell_tip.png");
+    }
+    platform::SetProgramDirectoryForTesting("");
+    platform::RemoveDirectoryTree(dir);
+    return 0;
+}
