@@ -102,6 +102,7 @@ std::string EncodeText(std::string_view in, bool attributeValue) {
     std::string out;
     out.reserve(in.size() + in.size() / 10 + 7);
     for (char c : in) {
+        if (out.size() + 6 > out.capacity()) out.reserve(out.capacity() * 4);  // room for "&quot;"
         switch (c) {
             case '&': out += "&amp;"; break;
             case '<': out += "&lt;"; break;
