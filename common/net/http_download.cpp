@@ -112,7 +112,10 @@ int CHttpDownload::Download(const std::string& url, const std::string& localPath
         }
         if (requested == kRequestStopped) return kDownloadStopped;
         if (requested != kRequestOk) return kDownloadFailed;
-        if (contentLength_ == 0) return kDownloadFailed;
+        if (contentLength_ == 0) {
+            socket_.Close();
+            return kDownloadFailed;
+        }
 
         if (!force_ && platform::FileExists(localPath_)) {
             std::optional<std::time_t> localTime = platform::FileModificationTime(localPath_);
