@@ -1,0 +1,34 @@
+#pragma once
+// CIndustryHotStocks: for every industry its two stocks with the largest rise and the two
+// with the largest turnover, as listed by the server (at most 1000 industries).
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class CXmlFile;
+class DocumentSource;
+
+struct IndustryHotStocksRow {
+    std::string industryName;
+    std::string ledShares1;    // 领涨股1（涨幅%）
+    std::string ledShares2;    // 领涨股2（涨幅%）
+    std::string maxTurnover1;  // 最大成交额1（万）
+    std::string maxTurnover2;  // 最大成交额2（万）
+    std::string tradingTime;   // time of the analysis
+    std::vector<std::string> Texts() const;
+};
+
+class CIndustryHotStocks {
+public:
+    static constexpr std::size_t kCapacity = 1000;
+
+    CIndustryHotStocks();
+    explicit CIndustryHotStocks(DocumentSource& source);
+
+    std::size_t Count() const { return rows_.size(); }
+    // Row i in document order; an empty row beyond Count().
+    const IndustryHotStocksRow& Row(std::size_t index) const;
+
+private:
+    std::vector<IndustryHotStocksRow> rows_;
+};

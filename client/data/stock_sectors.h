@@ -1,0 +1,35 @@
+#pragma once
+// CStockSectors: the sectors one stock belongs to, with each sector index's change
+// (at most 100), and the stock's name.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class CXmlFile;
+class DocumentSource;
+
+struct StockSectorRow {
+    std::string category;   // Concept, shown under 类别
+    std::string avgUpDown;  // 指数: the sector index change
+    std::string bkName;     // 板块名称
+    std::string tradingTime;
+    std::vector<std::string> Texts() const;
+};
+
+class CStockSectors {
+public:
+    static constexpr std::size_t kCapacity = 100;
+
+    explicit CStockSectors(const std::string& code);
+    CStockSectors(const std::string& code, DocumentSource& source);
+
+    const std::string& Code() const { return code_; }
+    const std::string& SecuName() const { return secuName_; }
+    std::size_t Count() const { return rows_.size(); }
+    const StockSectorRow& Row(std::size_t index) const;
+
+private:
+    std::string code_;
+    std::string secuName_;
+    std::vector<StockSectorRow> rows_;
+};

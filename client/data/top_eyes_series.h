@@ -1,0 +1,36 @@
+#pragma once
+// CTopEyesSeries: a money-flow series of one stock from folder TopEyess (up values, down
+// values, time labels) or TopEyesh (one value series, time labels). Each series is one
+// text that the chart splits into points.
+#include <string>
+
+class CXmlFile;
+class DocumentSource;
+
+class CTopEyesSeries {
+public:
+    CTopEyesSeries(const std::string& code, const std::string& folder);
+    CTopEyesSeries(const std::string& code, const std::string& folder, DocumentSource& source);
+
+    bool Found() const { return found_; }
+    const std::string& Code() const { return code_; }
+    const std::string& Folder() const { return folder_; }
+    const std::string& Name() const { return name_; }
+    const std::string& UpValues() const { return upValues_; }
+    const std::string& DownValues() const { return downValues_; }  // empty for TopEyesh
+    const std::string& TimeList() const { return timeList_; }
+
+    // True for the two-series folder, whatever the case of its name.
+    static bool IsTwoSeriesFolder(const std::string& folder);
+
+private:
+    void Read(CXmlFile& doc);
+
+    std::string code_;
+    std::string folder_;
+    bool found_ = false;
+    std::string name_;
+    std::string upValues_;
+    std::string downValues_;
+    std::string timeList_;
+};
