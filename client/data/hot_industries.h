@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "client/data/anchor_rows.h"
+
 class CXmlFile;
 class DocumentSource;
 
@@ -15,16 +17,9 @@ struct HotIndustryRow {
     std::vector<std::string> Texts() const;
 };
 
-class CHotIndustries {
+class CHotIndustries : public AnchorRows<HotIndustryRow, 10> {
 public:
-    static constexpr std::size_t kCapacity = 10;
-
     CHotIndustries();
     explicit CHotIndustries(DocumentSource& source);
 
-    std::size_t Count() const { return rows_.size(); }
-    const HotIndustryRow& Row(std::size_t index) const;
-
-private:
-    std::vector<HotIndustryRow> rows_;
 };

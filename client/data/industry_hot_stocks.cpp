@@ -1,7 +1,6 @@
 #include "client/data/industry_hot_stocks.h"
 
 #include "client/data/document_source.h"
-#include "client/data/record_walk.h"
 #include "common/xml/xml_file.h"
 
 std::vector<std::string> IndustryHotStocksRow::Texts() const {
@@ -13,8 +12,7 @@ CIndustryHotStocks::CIndustryHotStocks() : CIndustryHotStocks(ServerDocuments())
 CIndustryHotStocks::CIndustryHotStocks(DocumentSource& source) {
     CXmlFile doc;
     source.Load("/clientweb/GetHyrg.aspx", doc);
-    record_walk::ReadAnchorList(doc, "InfoHyrg", kCapacity, [&](std::size_t) {
-        IndustryHotStocksRow& row = rows_.emplace_back();
+    ReadRows(doc, "InfoHyrg", [&](IndustryHotStocksRow& row, std::size_t) {
         row.industryName = doc.GetAttr("IndustryName");
         row.ledShares1 = doc.GetAttr("LedShares1");
         row.ledShares2 = doc.GetAttr("LedShares2");
@@ -22,9 +20,4 @@ CIndustryHotStocks::CIndustryHotStocks(DocumentSource& source) {
         row.maxTurnover2 = doc.GetAttr("MaxTurnover2");
         row.tradingTime = doc.GetAttr("Tradingtime");
     });
-}
-
-const IndustryHotStocksRow& CIndustryHotStocks::Row(std::size_t index) const {
-    static const IndustryHotStocksRow empty;
-    return index < rows_.size() ? rows_[index] : empty;
 }

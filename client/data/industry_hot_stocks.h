@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "client/data/anchor_rows.h"
+
 class CXmlFile;
 class DocumentSource;
 
@@ -18,17 +20,8 @@ struct IndustryHotStocksRow {
     std::vector<std::string> Texts() const;
 };
 
-class CIndustryHotStocks {
+class CIndustryHotStocks : public AnchorRows<IndustryHotStocksRow, 1000> {
 public:
-    static constexpr std::size_t kCapacity = 1000;
-
     CIndustryHotStocks();
     explicit CIndustryHotStocks(DocumentSource& source);
-
-    std::size_t Count() const { return rows_.size(); }
-    // Row i in document order; an empty row beyond Count().
-    const IndustryHotStocksRow& Row(std::size_t index) const;
-
-private:
-    std::vector<IndustryHotStocksRow> rows_;
 };

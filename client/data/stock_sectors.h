@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "client/data/anchor_rows.h"
+
 class CXmlFile;
 class DocumentSource;
 
@@ -16,20 +18,15 @@ struct StockSectorRow {
     std::vector<std::string> Texts() const;
 };
 
-class CStockSectors {
+class CStockSectors : public AnchorRows<StockSectorRow, 100> {
 public:
-    static constexpr std::size_t kCapacity = 100;
-
     explicit CStockSectors(const std::string& code);
     CStockSectors(const std::string& code, DocumentSource& source);
 
     const std::string& Code() const { return code_; }
     const std::string& SecuName() const { return secuName_; }
-    std::size_t Count() const { return rows_.size(); }
-    const StockSectorRow& Row(std::size_t index) const;
 
 private:
     std::string code_;
     std::string secuName_;
-    std::vector<StockSectorRow> rows_;
 };
