@@ -1,6 +1,6 @@
 #include "client/data/document_source.h"
 
-#include "client/data/record_url.h"
+#include "client/app/app_config.h"
 #include "common/xml/xml_file.h"
 
 namespace {
@@ -10,7 +10,7 @@ public:
     void Load(const std::string& path, CXmlFile& doc) override {
         // A document that is fetched but does not parse cleanly is still walked: whatever
         // could be indexed is readable, and every lookup on an empty document fails.
-        doc.LoadUrl(RecordUrl(path));
+        doc.LoadUrl(ServerUrl(path));
     }
 };
 
