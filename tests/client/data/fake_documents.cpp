@@ -1,5 +1,7 @@
 #include "fake_documents.h"
 
+#include <fstream>
+
 #include "common/platform/code_page.h"
 #include "common/platform/files.h"
 #include "common/xml/xml_file.h"
@@ -10,7 +12,7 @@ FakeDocuments::~FakeDocuments() { platform::RemoveDirectoryTree(directory_); }
 
 void FakeDocuments::Serve(const std::string& path, const std::string& utf8Body) {
     const std::string file = directory_ + "/doc" + std::to_string(files_.size()) + ".xml";
-    platform::ReplaceFileAtomically(file, "\xEF\xBB\xBF" + utf8Body);
+    std::ofstream(file, std::ios::binary) << "\xEF\xBB\xBF" << utf8Body;
     files_[path] = file;
 }
 
