@@ -117,18 +117,10 @@ int CHttpDownload::Download(const std::string& url, const std::string& localPath
             return kDownloadFailed;
         }
 
-        if (!force_ && platform::FileExists(localPath_)) {
-            std::optional<std::time_t> localTime = platform::FileModificationTime(localPath_);
-            std::optional<std::uint64_t> localSize = platform::FileSize(localPath_);
-            if (localTime && localSize &&
-                std::llabs(static_cast<long long>(*localTime - lastModified_)) <=
-                    kSkipToleranceSeconds &&
-                static_cast<std::int64_t>(*localSize) == total_) {
-                socket_.Close();
-                auto size = static_cast<std::int64_t>(*localSize);
-                Notify(kNoticeProgress, size, size, FileNameOf(localPath_));
-                return kDownloadCurrent;
-            }
+        if (!force_ && LocalFileIsCurrent()) {
+            socket_.Close();
+            Notify(kNoticeProgress, total_, total_, FileNameOf(localPath_));
+            return kDownloadCurrent;
         }
 
         DownloadFile file;
@@ -170,6 +162,14 @@ int CHttpDownload::Download(const std::string& url, const std::string& localPath
             }
         }
     }
+}
+
+// The local file has the size the server announced and its date within 2 seconds.
+bool CHttpDownload::LocalFileIsCurrent() const {
+    std::optional<std::time_t> localTime = platform::FileModificationTime(localPath_);
+    std::optional<std::uint64_t> localSize = platform::FileSize(localPath_);
+    return localTime && localSize && static_cast<std::int64_t>(*localSize) == total_ &&
+           std::llabs(static_cast<long long>(*localTime - lastModified_)) <= kSkipToleranceSeconds;
 }
 
 // Applies the retry policy after a failure worth another try: -1 to try again, otherwise

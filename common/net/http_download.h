@@ -88,6 +88,7 @@ private:
     int ConnectByProxyType();
     int ReadHeader();
     int RetryAfterFailure();
+    bool LocalFileIsCurrent() const;
     bool PauseUnlessStopped(int ms);
     BodyResult ReceiveBody(class DownloadFile& file);
     int Finish();
