@@ -19,22 +19,21 @@ bool DownloadFile::Open(const std::string& path, bool append) {
         return false;
     }
     fd_ = fd;
-    pending_.reserve(kGatherSize);
+    buffer_.resize(kGatherSize);
+    used_ = 0;
     return true;
 }
 
-bool DownloadFile::Write(const char* data, std::size_t size) {
-    if (fd_ < 0) return false;
-    if (pending_.size() + size > kGatherSize && !Flush()) return false;
-    if (size >= kGatherSize) return WriteThrough(data, size);
-    pending_.insert(pending_.end(), data, data + size);
-    return true;
+char* DownloadFile::Room(std::size_t size) {
+    if (fd_ < 0 || size > kGatherSize) return nullptr;
+    if (used_ + size > kGatherSize && !Flush()) return nullptr;
+    return buffer_.data() + used_;
 }
 
 bool DownloadFile::Flush() {
-    if (fd_ < 0) return pending_.empty();
-    bool written = WriteThrough(pending_.data(), pending_.size());
-    pending_.clear();
+    if (fd_ < 0) return used_ == 0;
+    bool written = WriteThrough(buffer_.data(), used_);
+    used_ = 0;
     return written;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The temporary file a download writes into: opened without truncation and locked so that
 // a second download of the same file cannot write into it at the same time. Blocks are
-// gathered in memory and written in larger pieces, which halves the system calls of a
-// transfer; Flush (and Close) put everything on disk.
+// received straight into a gathering buffer and written in larger pieces, which halves the
+// system calls of a transfer and saves a copy; Flush (and Close) put everything on disk.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -19,18 +19,23 @@ public:
     // Creates the file if needed. `append` writes after what is there; otherwise the old
     // contents are dropped and writing starts at the beginning.
     bool Open(const std::string& path, bool append);
-    bool Write(const char* data, std::size_t size);
+    // Room for `size` more bytes (at most kGatherSize), flushing first when the buffer is
+    // too full; null when that flush failed. Commit says how many bytes were put there.
+    char* Room(std::size_t size);
+    void Commit(std::size_t size) { used_ += size; }
     bool Flush();
     // Flushes and closes; false when the last bytes could not be written.
     bool Close();
     bool IsOpen() const { return fd_ >= 0; }
 
-private:
     static constexpr std::size_t kGatherSize = 256 * 1024;
+
+private:
     bool WriteThrough(const char* data, std::size_t size);
 
     int fd_ = -1;
-    std::vector<char> pending_;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
 };
 
 }  // namespace net

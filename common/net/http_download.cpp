@@ -73,8 +73,12 @@ void CHttpDownload::SetNotify(DownloadNotify notify, bool enable) {
 void CHttpDownload::Notify(int kind, std::int64_t total, std::int64_t done,
                            const std::string& name) {
     if (!notify_) return;
-    DownloadNotice notice{kind, total, done, name};
-    notify_(notice);
+    // One record serves every notice, so a notice per block costs no allocation.
+    notice_.kind = kind;
+    notice_.total = total;
+    notice_.done = done;
+    if (notice_.name != name) notice_.name = name;
+    notify_(notice_);
 }
 
 std::int64_t CHttpDownload::TemporaryFileSize() const {
@@ -200,19 +204,21 @@ bool CHttpDownload::PauseUnlessStopped(int ms) {
 }
 
 CHttpDownload::BodyResult CHttpDownload::ReceiveBody(DownloadFile& file) {
-    char block[kBlockSize];
+    static_assert(kBlockSize <= DownloadFile::kGatherSize);
     received_ = 0;
     for (;;) {
         if (stop_) return BodyResult::kStopped;
         // Never more than the response announced, whatever the server sends after it.
         auto wanted = static_cast<std::size_t>(
             std::min<std::int64_t>(kBlockSize, contentLength_ - received_));
+        char* block = file.Room(wanted);
+        if (block == nullptr) return BodyResult::kWriteFailed;
         std::size_t got = reader_.ReadBlock(block, wanted, receiveTimeoutMs_);
         if (got == 0) {
             socket_.Close();
             return received_ == 0 ? BodyResult::kBrokenEmpty : BodyResult::kBroken;
         }
-        if (!file.Write(block, got)) return BodyResult::kWriteFailed;
+        file.Commit(got);
         done_ += static_cast<std::int64_t>(got);
         received_ += static_cast<std::int64_t>(got);
         Notify(kNoticeProgress, total_, done_, displayName_);

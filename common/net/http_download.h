@@ -110,6 +110,7 @@ private:
     int retryDelayMs_ = 0;
     int maxRetries_ = 0;
     DownloadNotify notify_;
+    DownloadNotice notice_;
     std::atomic<bool> stop_{false};
 
     // The download under way.
