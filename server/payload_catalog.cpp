@@ -1,0 +1,102 @@
+#include "server/payload_catalog.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+#include "common/platform/files.h"
+#include "common/platform/paths.h"
+#include "server/seeded_random.h"
+
+namespace server {
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+bool IsUserFile(const std::string& name) {
+    const std::string lower = Lower(name);
+    return lower == "config.xml" || lower == "logininfo.xml" || lower == "clcltddatainfo.xml";
+}
+
+// Files of a folder and of its direct sub-folders (names hold at most one '\').
+void Collect(const std::string& directory, std::map<std::string, PayloadFile>& files) {
+    if (directory.empty() || !platform::DirectoryExists(directory)) return;
+    for (const auto& entry : platform::ListDirectory(directory)) {
+        const std::string path = platform::JoinPath(directory, entry.name);
+        if (!entry.isDirectory) {
+            if (!IsUserFile(entry.name)) files[Lower(entry.name)] = {entry.name, path, ""};
+            continue;
+        }
+        for (const auto& inner : platform::ListDirectory(path)) {
+            if (inner.isDirectory) continue;
+            const std::string name = entry.name + "\\" + inner.name;
+            files[Lower(name)] = {name, platform::JoinPath(path, inner.name), ""};
+        }
+    }
+}
+
+constexpr const char* kDefaultHost = "127.0.0.1:8080";
+
+}  // namespace
+
+std::string ContentVersion(const std::string& content) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "1.0.0.%08X",
+                  static_cast<unsigned>(StableHash(content) & 0xFFFFFFFFu));
+    return buffer;
+}
+
+PayloadCatalog::PayloadCatalog(std::string assetsDirectory, std::string payloadDirectory)
+    : assetsDirectory_(std::move(assetsDirectory)), payloadDirectory_(std::move(payloadDirectory)) {}
+
+std::vector<PayloadFile> PayloadCatalog::InstallFiles() const {
+    std::map<std::string, PayloadFile> byName;
+    Collect(assetsDirectory_, byName);
+    Collect(payloadDirectory_, byName);
+    std::vector<PayloadFile> files;
+    for (auto& [key, file] : byName) {
+        std::string content;
+        if (!platform::ReadWholeFile(file.path, content)) continue;
+        file.version = ContentVersion(content);
+        files.push_back(std::move(file));
+    }
+    return files;
+}
+
+std::vector<PayloadFile> PayloadCatalog::DataFiles() const {
+    std::vector<PayloadFile> files;
+    for (auto& file : InstallFiles()) {
+        const std::string lower = Lower(file.name);
+        if (lower == "stockinfo.xml" || lower == "advertise.xml") files.push_back(std::move(file));
+    }
+    return files;
+}
+
+bool PayloadCatalog::Find(const std::string& urlName, PayloadFile& file) const {
+    std::string wanted = Lower(urlName);
+    std::replace(wanted.begin(), wanted.end(), '/', '\\');
+    for (auto& candidate : InstallFiles()) {
+        if (Lower(candidate.name) == wanted) {
+            file = std::move(candidate);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string ServedPayload(const PayloadFile& file, const std::string& host) {
+    std::string content;
+    platform::ReadWholeFile(file.path, content);
+    const std::string lower = Lower(file.name);
+    if (lower.size() < 4 || lower.compare(lower.size() - 4, 4, ".xml") != 0 || host.empty()) return content;
+    const std::string from = kDefaultHost;
+    for (std::size_t at = content.find(from); at != std::string::npos; at = content.find(from, at + host.size()))
+        content.replace(at, from.size(), host);
+    return content;
+}
+
+}  // namespace server

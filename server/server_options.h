@@ -1,0 +1,32 @@
+#pragma once
+// Command line of quorvel-server.
+#include <string>
+#include <vector>
+
+namespace server {
+
+struct ServerOptions {
+    int port = 8080;           // 0 picks a free port
+    std::string dataDirectory; // users file, logs and extra payload files
+    std::string assetsDirectory;  // the installed files: StockInfo.xml and the rest
+    std::string appVersion = "1.0.0";  // program version announced by the version list
+    bool showHelp = false;
+};
+
+struct ParsedOptions {
+    ServerOptions options;
+    std::string error;  // not empty when the command line was wrong
+};
+
+// Parses the arguments after the program name. Directories left empty are filled in
+// by the caller (ResolveDefaultDirectories).
+ParsedOptions ParseServerOptions(const std::vector<std::string>& arguments);
+
+// Defaults: assets from the folder "assets" beside the program, else `builtInAssets`;
+// data in "quorvel-server-data" beside the program.
+void ResolveDefaultDirectories(ServerOptions& options, const std::string& programDirectory,
+                               const std::string& builtInAssets);
+
+std::string HelpText();
+
+}  // namespace server

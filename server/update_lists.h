@@ -1,0 +1,21 @@
+#pragma once
+// The three file lists, read by the client and the repair tool without any character
+// conversion, so they hold ASCII only and no byte-order mark:
+//   version list    "/KRClientUpdate/UpdateList.xml"      (program version; installable files)
+//   data-file list  "/KRClientAutoUpdate/AutoUpdateList.xml" (data files, itself included)
+//   repair list     "/Restoration/Restoration.xml"        (every installable file)
+#include <string>
+
+#include "server/payload_catalog.h"
+
+namespace server {
+
+std::string VersionListDocument(const PayloadCatalog& catalog, const std::string& appVersion,
+                                const std::string& host);
+std::string DataFileListDocument(const PayloadCatalog& catalog, const std::string& host);
+std::string RepairListDocument(const PayloadCatalog& catalog, const std::string& host);
+
+// The version the data-file list gives itself: changes whenever a listed file changes.
+std::string DataFileListVersion(const PayloadCatalog& catalog);
+
+}  // namespace server

@@ -1,0 +1,241 @@
+// Routing of the sample site: paths, login, form posts, lists, payloads, pages, options.
+#include <gtest/gtest.h>
+
+#include "common/platform/code_page.h"
+#include "common/platform/files.h"
+#include "common/platform/paths.h"
+#include "server/server_options.h"
+#include "server/update_lists.h"
+#include "site_fixture.h"
+#include "xml_scan.h"
+
+namespace {
+
+std::string Gbk(const std::string& utf8) { return platform::Utf8ToLocalText(utf8); }
+
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find("\r\n")); }
+
+server::HttpReply Post(server::SampleSite& site, const std::string& path, const std::string& query,
+                       const std::string& body) {
+    server::HttpRequest request;
+    request.method = "POST";
+    request.path = path;
+    request.rawQuery = query;
+    request.body = body;
+    request.host = "127.0.0.1:8080";
+    return site.Handle(request);
+}
+
+class TempFolder {
+public:
+    TempFolder() : path_(platform::MakeTempDirectory("quorvel-site-test")) {}
+    ~TempFolder() { platform::RemoveDirectoryTree(path_); }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+TEST(CanonicalPath, IgnoresCaseAndRepeatedSlashes) {
+    EXPECT_EQ(server::CanonicalPath("//KRClientUpdate/UpdateList.xml"), "/krclientupdate/updatelist.xml");
+    EXPECT_EQ(server::CanonicalPath(""), "/");
+    EXPECT_EQ(Get("/krclientinfo/zhzd/600000.XML").body, GetBody("/KRClientInfo/ZHZD/600000.xml"));
+    EXPECT_EQ(Get("//KRClientInfo//TOPEYESS/600000.xml").status, 200);
+}
+
+TEST(Login, AnswersInTheClientsCodePageAndRecordsWhatWasSent) {
+    TempFolder data;
+    server::SampleSite site({QUORVEL_TEST_ASSETS, data.Path(), "1.0.0"});
+    const auto ok = Get(site, "/login.asp?uname=demo&pwd=demo123&mac=00:1A:2B:3C:4D:5E&ver=1.0.0");
+    EXPECT_EQ(FirstLine(ok.body), Gbk("登陆成功"));
+    EXPECT_NE(FirstLine(Get(site, "/login.asp?uname=demo&pwd=wrong&mac=x&ver=y").body), Gbk("登陆成功"));
+    EXPECT_NE(FirstLine(Get(site, "/login.asp?uname=&pwd=&mac=&ver=").body), Gbk("登陆成功"));
+    EXPECT_NE(FirstLine(Get(site, "/login.asp").body), Gbk("登陆成功"));
+
+    const std::string log = site.Journal().Lines();
+    EXPECT_NE(log.find("login\tuname=demo\tmac=00:1A:2B:3C:4D:5E\tver=1.0.0\tresult=ok\t"
+                       "query=uname=demo&pwd=demo123&mac=00:1A:2B:3C:4D:5E&ver=1.0.0\n"),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("uname=demo\tmac=x\tver=y\tresult=fail"), std::string::npos);
+
+    std::string file;
+    ASSERT_TRUE(platform::ReadWholeFile(platform::JoinPath(data.Path(), "logs/login.log"), file));
+    EXPECT_NE(file.find("uname=demo\tmac=00:1A:2B:3C:4D:5E\tver=1.0.0\tresult=ok"), std::string::npos);
+    EXPECT_EQ(file.find("demo123"), std::string::npos) << "the log file must not keep passwords";
+}
+
+TEST(Login, UsersFileIsCreatedWithTheDemoAccountAndReadAsWritten) {
+    TempFolder data;
+    { server::SampleSite site({QUORVEL_TEST_ASSETS, data.Path(), "1.0.0"}); }
+    const std::string users = platform::JoinPath(data.Path(), "users.txt");
+    std::string text;
+    ASSERT_TRUE(platform::ReadWholeFile(users, text));
+    EXPECT_NE(text.find("demo:demo123"), std::string::npos);
+
+    // A Chinese user name arrives as GBK bytes and is matched with the UTF-8 file.
+    ASSERT_TRUE(platform::ReplaceFileAtomically(users, "# accounts\n张三:pa:ss\r\nbroken line\n"));
+    server::SampleSite site({QUORVEL_TEST_ASSETS, data.Path(), "1.0.0"});
+    EXPECT_EQ(FirstLine(Get(site, "/login.asp?uname=" + Gbk("张三") + "&pwd=pa:ss&mac=m&ver=v").body), Gbk("登陆成功"));
+    EXPECT_NE(FirstLine(Get(site, "/login.asp?uname=demo&pwd=demo123").body), Gbk("登陆成功"));
+    EXPECT_NE(site.Journal().Lines().find("uname=张三"), std::string::npos);
+}
+
+TEST(FormPosts, AreRecordedAndAnsweredWithAShortBody) {
+    TempFolder data;
+    server::SampleSite site({QUORVEL_TEST_ASSETS, data.Path(), "1.0.0"});
+    const std::string question = "fromsource=730kr&name=%D5%C5&sex=%C4%D0&tel=138&sm=%D6%D0";
+    auto reply = Post(site, "/q&a/question.asp", "", question);
+    EXPECT_EQ(reply.status, 200);
+    EXPECT_FALSE(reply.body.empty());
+    reply = Post(site, "/sms/sncode.asp", "class=9&fromsource=730kr", "tel=13800000000&=%E6%8F%90%E4%BA%A4+");
+    EXPECT_EQ(reply.status, 200);
+    EXPECT_FALSE(reply.body.empty());
+    EXPECT_EQ(site.Journal().Lines(),
+              "post\t/q&a/question.asp\t" + question +
+                  "\npost\t/sms/sncode.asp?class=9&fromsource=730kr\ttel=13800000000&=%E6%8F%90%E4%BA%A4+\n");
+    std::string file;
+    ASSERT_TRUE(platform::ReadWholeFile(platform::JoinPath(data.Path(), "logs/forms.log"), file));
+    EXPECT_NE(file.find("/sms/sncode.asp?class=9&fromsource=730kr\ttel=13800000000"), std::string::npos);
+    // A body with line breaks stays one record.
+    Post(site, "/q&a/question.asp", "", "a=1\r\nb=2");
+    EXPECT_NE(site.Journal().Lines().find("a=1\\r\\nb=2\n"), std::string::npos);
+
+    EXPECT_EQ(Get(site, "/sms/sncode.asp").status, 405);
+    EXPECT_EQ(Post(site, "/KRClientInfo/ZHZD/600000.xml", "", "").status, 405);
+}
+
+TEST(RequestCounting, CountsEverythingButTheTestEndpoints) {
+    server::SampleSite site({QUORVEL_TEST_ASSETS, "", "1.0.0"});
+    server::HttpRequest request;
+    for (const char* path : {"/KRClientInfo/ZHZD/600000.xml", "/nothing", "/__requests", "/__log", "/login.asp"}) {
+        request.path = path;
+        site.NoteRequest(request);
+    }
+    EXPECT_EQ(Get(site, "/__requests").body, "3");
+}
+
+TEST(FileLists, ShapedForTheirReadersAndBackedByRealFiles) {
+    const std::string version = GetBody("//KRClientUpdate/UpdateList.xml");
+    for (char c : version) ASSERT_LT(static_cast<unsigned char>(c), 0x80u) << "lists are read without conversion";
+    XmlScan v(version);
+    ASSERT_TRUE(v.Before("Files", "Updater"));
+    ASSERT_TRUE(v.Before("Updater", "Application"));
+    ASSERT_TRUE(v.Next("Url"));
+    EXPECT_EQ(v.Text(), "http://127.0.0.1:8080/KRClientUpdate/");
+    ASSERT_TRUE(v.Next("Version"));
+    EXPECT_EQ(v.Text(), "1.0.0");
+    server::SampleSite newer({QUORVEL_TEST_ASSETS, "", "2.1.0"});
+    EXPECT_NE(Get(newer, "/KRClientUpdate/UpdateList.xml").body.find("<Version>2.1.0</Version>"), std::string::npos);
+
+    // The repair list: root Updater, Url before Files, every installable file.
+    const std::string repair = GetBody("/Restoration/Restoration.xml");
+    for (char c : repair) ASSERT_LT(static_cast<unsigned char>(c), 0x80u);
+    XmlScan r(repair);
+    ASSERT_TRUE(r.Next("Updater"));
+    ASSERT_TRUE(r.Before("Url", "Files"));
+    ASSERT_TRUE(r.Next("Url"));
+    const std::string base = r.Text();
+    EXPECT_EQ(base, "http://127.0.0.1:8080/Restoration/files/");
+    std::vector<std::string> names;
+    while (r.Next("File")) {
+        names.push_back(r.Attr("Name"));
+        EXPECT_EQ(r.Attr("Ver").rfind("1.0.0.", 0), 0u);
+        std::string path = r.Attr("Name");
+        std::replace(path.begin(), path.end(), '\\', '/');
+        EXPECT_EQ(Get("/Restoration/files/" + path).status, 200) << path;
+    }
+    EXPECT_NE(std::find(names.begin(), names.end(), "StockInfo.xml"), names.end());
+    EXPECT_NE(std::find(names.begin(), names.end(), "AutoUpdateList.xml"), names.end());
+    for (const char* user : {"config.xml", "LoginInfo.xml", "ClcltdDataInfo.xml"})
+        EXPECT_EQ(std::find(names.begin(), names.end(), user), names.end()) << user << " belongs to the user";
+
+    // The data-file list serves the stock directory byte for byte.
+    const std::string data = GetBody("//KRClientAutoUpdate/AutoUpdateList.xml");
+    XmlScan d(data);
+    ASSERT_TRUE(d.Before("Files", "Updater"));
+    std::string stockInfo;
+    ASSERT_TRUE(platform::ReadWholeFile(std::string(QUORVEL_TEST_ASSETS) + "/StockInfo.xml", stockInfo));
+    EXPECT_EQ(GetBody("/KRClientAutoUpdate/StockInfo.xml"), stockInfo);
+    EXPECT_EQ(Get("/KRClientAutoUpdate/nothing.xml").status, 404);
+    EXPECT_EQ(Get("/Restoration/files/config.xml").status, 404);
+    EXPECT_EQ(Get("/Restoration/files/../config.xml").status, 404);
+}
+
+TEST(FileLists, ShippedDataFileListMatchesTheServer) {
+    // A fresh installation must not download anything on its first update cycle.
+    std::string local;
+    ASSERT_TRUE(platform::ReadWholeFile(std::string(QUORVEL_TEST_ASSETS) + "/AutoUpdateList.xml", local));
+    std::map<std::string, std::string> shipped, served;
+    for (XmlScan s(local); s.Next("File");) shipped[s.Attr("Name")] = s.Attr("Ver");
+    for (XmlScan s(GetBody("/KRClientAutoUpdate/AutoUpdateList.xml")); s.Next("File");) served[s.Attr("Name")] = s.Attr("Ver");
+    EXPECT_EQ(shipped, served) << "update assets/AutoUpdateList.xml to the versions the server lists";
+    EXPECT_EQ(served.count("StockInfo.xml"), 1u);
+    EXPECT_EQ(served.count("AutoUpdateList.xml"), 1u);
+}
+
+TEST(FileLists, ExtraPayloadFilesJoinTheRepairList) {
+    TempFolder data;
+    ASSERT_TRUE(platform::CreateDirectories(platform::JoinPath(data.Path(), "payload/image")));
+    ASSERT_TRUE(platform::ReplaceFileAtomically(platform::JoinPath(data.Path(), "payload/krclient"), "program"));
+    ASSERT_TRUE(platform::ReplaceFileAtomically(platform::JoinPath(data.Path(), "payload/image/extra.gif"), "GIF89a"));
+    server::SampleSite site({QUORVEL_TEST_ASSETS, data.Path(), "1.0.0"});
+    const std::string repair = Get(site, "/Restoration/Restoration.xml").body;
+    EXPECT_NE(repair.find("Name=\"krclient\""), std::string::npos);
+    EXPECT_NE(repair.find("Name=\"image\\extra.gif\""), std::string::npos);
+    EXPECT_EQ(Get(site, "/Restoration/files/image/extra.gif").body, "GIF89a");
+    EXPECT_EQ(Get(site, "/KRClientUpdate/krclient").body, "program");
+}
+
+TEST(FileLists, AdvertisementLinksPointAtTheServingHost) {
+    const std::string ads = Get(SharedSite(), "/KRClientAutoUpdate/Advertise.XML", "127.0.0.1:5555").body;
+    EXPECT_NE(ads.find("http://127.0.0.1:5555/plan/spring/"), std::string::npos);
+    EXPECT_EQ(ads.find("8080"), std::string::npos);
+}
+
+TEST(WebPages, EveryPageTheClientOpensIsServed) {
+    for (const char* path :
+         {"/", "/sysm.html", "/zs/zs.html", "/articlelist.asp", "/lhl/index.htm", "/live/clientlive.html",
+          "/q&a/clientquestion.html", "/Web/RetakeBackPassword.aspx", "/Web/Register.aspx?fromkey=client",
+          "/login.aspx", "/web/dqvnlogin.aspx?uname=demo&upwd=demo123", "/default.aspx", "/plan/spring/",
+          "/news/20261204.html", "/sites/portal/3.html?stock=600000"}) {
+        const auto reply = Get(path);
+        EXPECT_EQ(reply.status, 200) << path;
+        EXPECT_EQ(reply.body.rfind("<!DOCTYPE html>", 0), 0u) << path;
+        EXPECT_NE(reply.contentType.find("text/html"), std::string::npos) << path;
+    }
+    EXPECT_EQ(Get("/no/such/page.html").status, 404);
+    EXPECT_EQ(Get("/news/19990101.html").status, 404);
+    EXPECT_EQ(Get("/sites/portal/11.html").status, 404);
+}
+
+TEST(WebPages, NeverEchoMarkupOrPasswords) {
+    const std::string page = GetBody("/web/dqvnlogin.aspx?uname=<script>x</script>&upwd=secret");
+    EXPECT_EQ(page.find("<script>"), std::string::npos);
+    EXPECT_NE(page.find("&lt;script&gt;"), std::string::npos);
+    EXPECT_EQ(page.find("secret"), std::string::npos);
+    EXPECT_EQ(Get("/<b>x</b>").body.find("<b>x</b>"), std::string::npos);
+}
+
+TEST(ServerOptions, ParsesPortDataAndHelp) {
+    auto parsed = server::ParseServerOptions({"--port", "0", "--data", "/tmp/d", "--app-version", "2.0"});
+    EXPECT_TRUE(parsed.error.empty());
+    EXPECT_EQ(parsed.options.port, 0);
+    EXPECT_EQ(parsed.options.dataDirectory, "/tmp/d");
+    EXPECT_EQ(parsed.options.appVersion, "2.0");
+    EXPECT_EQ(server::ParseServerOptions({}).options.port, 8080);
+    EXPECT_TRUE(server::ParseServerOptions({"--help"}).options.showHelp);
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--port"}, {"--port", "70000"}, {"--port", "-1"}, {"--port", "8o"}, {"--bogus"}, {"--data"}})
+        EXPECT_FALSE(server::ParseServerOptions(bad).error.empty()) << bad[0];
+    const std::string help = server::HelpText();
+    EXPECT_NE(help.find("--port"), std::string::npos);
+    EXPECT_NE(help.find("--data"), std::string::npos);
+
+    server::ServerOptions options;
+    server::ResolveDefaultDirectories(options, "/nowhere/bin", QUORVEL_TEST_ASSETS);
+    EXPECT_EQ(options.assetsDirectory, QUORVEL_TEST_ASSETS);
+    EXPECT_EQ(options.dataDirectory, "/nowhere/bin/quorvel-server-data");
+}
+
+}  // namespace
