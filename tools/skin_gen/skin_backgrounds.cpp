@@ -1,0 +1,289 @@
+#include "tools/skin_gen/skin_backgrounds.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+
+#include "tools/skin_gen/skin_style.h"
+
+namespace skin_gen {
+namespace {
+
+using namespace colours;
+
+void PaintBody(QPainter& painter, const QRectF& rect) {
+    QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
+    fill.setColorAt(0, kPaper);
+    fill.setColorAt(1, kPanel);
+    painter.fillRect(rect, fill);
+}
+
+// A thin gold rule under a header band.
+void PaintAccentRule(QPainter& painter, qreal y, qreal width) {
+    QLinearGradient rule(QPointF(0, y), QPointF(width, y));
+    rule.setColorAt(0, QColor(201, 157, 64, 0));
+    rule.setColorAt(0.15, kGold);
+    rule.setColorAt(0.85, kGold);
+    rule.setColorAt(1, QColor(201, 157, 64, 0));
+    painter.fillRect(QRectF(0, y, width, 2), rule);
+}
+
+// A 1-pixel border just inside the window's rounded shape.
+void PaintOutline(QPainter& painter, QSizeF size, qreal radius) {
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(12, 30, 54), 1));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), radius, radius);
+    painter.restore();
+}
+
+void DrawText(QPainter& painter, QPointF at, const QString& text, int size, const QColor& colour, bool bold = false) {
+    painter.setFont(SkinFont(size, bold));
+    painter.setPen(colour);
+    painter.drawText(at, text);
+}
+
+// A window with a dark title band of `bandHeight` carrying the mark and a title.
+QImage TitledWindow(int width, int height, int bandHeight, int radius, const QString& title, int seed) {
+    QImage art = NewCanvas(width, height);
+    QPainter painter(&art);
+    PrepareAntialiased(painter);
+    PaintBody(painter, QRectF(0, bandHeight, width, height - bandHeight));
+    PaintHeaderBand(painter, QRectF(0, 0, width, bandHeight), seed);
+    PaintAccentRule(painter, bandHeight - 1, width);
+    const int markSize = bandHeight >= 30 ? 15 : 12;
+    DrawWordmark(painter, QPointF(10, (bandHeight - markSize * 1.05) / 2), markSize, Qt::white);
+    if (!title.isEmpty()) {
+        painter.setFont(SkinFont(markSize - 1));
+        painter.setPen(kHeaderText);
+        const qreal x = 10 + markSize * 1.4 + markSize * 4.6;
+        painter.drawText(QRectF(x, 0, width - x - 60, bandHeight), Qt::AlignVCenter | Qt::AlignLeft,
+                         QStringLiteral("|  ") + title);
+    }
+    PaintOutline(painter, art.size(), radius);
+    return art;
+}
+
+}  // namespace
+
+QImage DrawLoginBackground() {
+    const int w = 415, h = 281, band = 92, radius = 10;
+    QImage art = NewCanvas(w, h);
+    QPainter painter(&art);
+    PrepareAntialiased(painter);
+    PaintBody(painter, QRectF(0, band, w, h - band));
+    PaintHeaderBand(painter, QRectF(0, 0, w, band), 1);
+    PaintAccentRule(painter, band - 1, w);
+    DrawWordmark(painter, QPointF(24, 22), 26, Qt::white);
+    DrawText(painter, QPointF(26, 74), QStringLiteral("A股个股评测 · 诊断 · 资讯"), 13, kHeaderText);
+
+    // The form card behind the name, password, check boxes and buttons.
+    PaintCard(painter, QRectF(84, 100, 324, 128), 6, QColor(255, 255, 255));
+    painter.setPen(QPen(kLine, 1));
+    painter.drawLine(QPointF(16, 252.5), QPointF(w - 16, 252.5));
+    painter.setFont(SkinFont(11));
+    painter.setPen(QColor(128, 144, 162));
+    painter.drawText(QRectF(0, 256, w - 16, 20), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("© 2026 Quorvel"));
+    PaintOutline(painter, art.size(), radius);
+    painter.end();
+    return FinishWindow(art, radius);
+}
+
+QImage DrawMainBackground() {
+    const int w = 847, h = 633, band = 66, radius = 10;
+    QImage art = NewCanvas(w, h);
+    QPainter painter(&art);
+    PrepareAntialiased(painter);
+    QLinearGradient body(QPointF(0, band), QPointF(0, h));
+    body.setColorAt(0, kPanel);
+    body.setColorAt(1, QColor(223, 231, 240));
+    painter.fillRect(QRectF(0, band, w, h - band), body);
+    PaintHeaderBand(painter, QRectF(0, 0, w, band), 2);
+    DrawWordmark(painter, QPointF(18, 14), 22, Qt::white);
+    DrawText(painter, QPointF(20, 58), QStringLiteral("股票评测客户端"), 11, kHeaderText);
+
+    // Frames behind the page, the history text, the two advertisements and the web strip.
+    PaintCard(painter, QRectF(10, 72, 827, 345), 6, kPaper);
+    PaintCard(painter, QRectF(10, 420, 508, 100), 6, QColor(255, 255, 255));
+    painter.fillRect(QRectF(11, 421, 4, 98), QColor(63, 128, 196, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kBlueLight);
+    painter.drawRoundedRect(QRectF(12, 426, 3, 14), 1.5, 1.5);
+    PaintCard(painter, QRectF(522, 422, 156, 97), 5, QColor(255, 255, 255));
+    PaintCard(painter, QRectF(679, 422, 156, 97), 5, QColor(255, 255, 255));
+    PaintCard(painter, QRectF(10, 521, 827, 82), 6, QColor(255, 255, 255));
+
+    // Status bar.
+    QLinearGradient status(QPointF(0, 605), QPointF(0, h));
+    status.setColorAt(0, QColor(214, 224, 236));
+    status.setColorAt(1, QColor(200, 213, 228));
+    painter.fillRect(QRectF(0, 605, w, h - 605), status);
+    painter.setPen(QPen(QColor(176, 193, 213), 1));
+    painter.drawLine(QPointF(0, 605.5), QPointF(w, 605.5));
+    PaintOutline(painter, art.size(), radius);
+    painter.end();
+    return FinishWindow(art, radius);
+}
+
+QImage DrawPageBackground() {
+    const int w = 823, h = 341, row = 36, radius = 6;
+    QImage art = NewCanvas(w, h);
+    QPainter painter(&art);
+    PrepareAntialiased(painter);
+    QLinearGradient top(QPointF(0, 0), QPointF(0, row));
+    top.setColorAt(0, QColor(242, 246, 251));
+    top.setColorAt(1, QColor(226, 234, 243));
+    painter.fillRect(QRectF(0, 0, w, row), top);
+    painter.setPen(QPen(kLine, 1));
+    painter.drawLine(QPointF(0, row - 0.5), QPointF(w, row - 0.5));
+    QLinearGradient body(QPointF(0, row), QPointF(0, h));
+    body.setColorAt(0, QColor(252, 253, 255));
+    body.setColorAt(1, QColor(241, 245, 250));
+    painter.fillRect(QRectF(0, row, w, h - row), body);
+    painter.setPen(QPen(QColor(176, 193, 213), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), radius, radius);
+    painter.end();
+    return FinishWindow(art, radius);
+}
+
+QImage DrawComprehensiveBackground() {
+    const int w = 778, h = 269;
+    QImage art = NewCanvas(w, h);
+    QPainter painter(&art);
+    PrepareAntialiased(painter);
+    QLinearGradient body(QPointF(0, 0), QPointF(0, h));
+    body.setColorAt(0, QColor(252, 253, 255));
+    body.setColorAt(1, QColor(241, 245, 250));
+    painter.fillRect(art.rect(), body);
+    // Code entry strip, table area and the note lines.
+    QLinearGradient strip(QPointF(0, 0), QPointF(0, 44));
+    strip.setColorAt(0, QColor(244, 248, 252));
+    strip.setColorAt(1, QColor(234, 240, 247));
+    painter.fillRect(QRectF(0, 0, w, 44), strip);
+    painter.setPen(QPen(kLine, 1));
+    painter.drawLine(QPointF(0, 43.5), QPointF(w, 43.5));
+    painter.drawLine(QPointF(12, 226.5), QPointF(w - 12, 226.5));
+    painter.end();
+    return FinishWindow(art, 0);
+}
+
+QImage DrawDetailBackground() {
+    const int w = 400, h = 300;
+    QImage art = NewCanvas(w, h);
+    QPainter painter(&art);
+    PrepareAntialiased(painter);
+    QLinearGradient body(QPointF(0, 0), QPointF(0, h));
+    body.setColorAt(0, QColor(250, 252, 254));
+    body.setColorAt(1, QColor(228, 236, 245));
+    painter.fillRect(art.rect(), body);
+    QLinearGradient head(QPointF(0, 0), QPointF(0, 30));
+    head.setColorAt(0, QColor(224, 234, 245));
+    head.setColorAt(1, QColor(210, 223, 238));
+    painter.fillRect(QRectF(0, 0, w, 30), head);
+    painter.fillRect(QRectF(0, 30, w, 2), kGold);
+    painter.end();
+    return FinishWindow(art, 0);
+}
+
+QImage DrawTipBackground() {
+    const int w = 130, h = 81, radius = 8;
+    QImage art = NewCanvas(w, h);
+    QPainter painter(&art);
+    PrepareAntialiased(painter);
+    PaintBody(painter, QRectF(0, 0, w, h));
+    QLinearGradient head(QPointF(0, 0), QPointF(0, 18));
+    head.setColorAt(0, kNavyLight);
+    head.setColorAt(1, kNavy);
+    painter.fillRect(QRectF(0, 0, w, 18), head);
+    painter.fillRect(QRectF(0, 17, w, 1), kGold);
+    DrawWordmark(painter, QPointF(6, 3.5), 11, Qt::white);
+    PaintOutline(painter, art.size(), radius);
+    painter.end();
+    return FinishWindow(art, radius);
+}
+
+QImage DrawNewsPopupBackground() {
+    QImage art = TitledWindow(250, 160, 26, 8, QStringLiteral("资讯"), 3);
+    QPainter painter(&art);
+    PrepareAntialiased(painter);
+    PaintCard(painter, QRectF(8, 34, 234, 90), 5, QColor(255, 255, 255));
+    painter.end();
+    return FinishWindow(art, 8);
+}
+
+QImage DrawNewsListBackground() {
+    QImage art = TitledWindow(640, 480, 34, 10, QStringLiteral("信息提示"), 4);
+    QPainter painter(&art);
+    PrepareAntialiased(painter);
+    PaintCard(painter, QRectF(10, 42, 620, 428), 6, QColor(255, 255, 255));
+    painter.end();
+    return FinishWindow(art, 10);
+}
+
+QImage DrawAboutBackground() {
+    const int w = 360, h = 220, band = 112, radius = 10;
+    QImage art = NewCanvas(w, h);
+    QPainter painter(&art);
+    PrepareAntialiased(painter);
+    PaintBody(painter, QRectF(0, band, w, h - band));
+    PaintHeaderBand(painter, QRectF(0, 0, w, band), 5);
+    PaintAccentRule(painter, band - 1, w);
+    DrawWordmark(painter, QPointF(28, 30), 30, Qt::white);
+    DrawText(painter, QPointF(30, 92), QStringLiteral("股票评测客户端"), 14, kHeaderText);
+    DrawText(painter, QPointF(30, 142), QStringLiteral("版本 1.0.0"), 13, kInk, true);
+    DrawText(painter, QPointF(30, 164), QStringLiteral("综合评测 · 单项诊断 · 资金流向 · 业绩预测"), 12, kMuted);
+    DrawText(painter, QPointF(30, 200), QStringLiteral("© 2026 Quorvel  保留所有权利"), 11, QColor(128, 144, 162));
+    PaintOutline(painter, art.size(), radius);
+    painter.end();
+    return FinishWindow(art, radius);
+}
+
+QImage DrawRepairBackground() {
+    QImage art = TitledWindow(480, 291, 40, 10, QStringLiteral("修复程序"), 6);
+    return FinishWindow(art, 10);
+}
+
+QImage DrawAdvertisement(int which) {
+    const int w = 150, h = 91, radius = 6;
+    static const QColor kTops[] = {QColor(38, 86, 142), QColor(30, 98, 110), QColor(120, 52, 48)};
+    static const QColor kBottoms[] = {QColor(20, 50, 88), QColor(18, 64, 74), QColor(82, 30, 34)};
+    static const char* const kTitles[] = {"会员中心", "Kestrun 财经", "春季策略"};
+    static const char* const kLines[] = {"注册即享专业评测", "每日市场要闻速递", "把握行业轮动机会"};
+    const int i = std::clamp(which, 1, 3) - 1;
+    QImage art = NewCanvas(w, h);
+    QPainter painter(&art);
+    PrepareAntialiased(painter);
+    QLinearGradient fill(QPointF(0, 0), QPointF(w, h));
+    fill.setColorAt(0, kTops[i]);
+    fill.setColorAt(1, kBottoms[i]);
+    painter.fillRect(art.rect(), fill);
+    // A small candle chart motif on the right.
+    painter.setPen(Qt::NoPen);
+    for (int k = 0; k < 6; ++k) {
+        const qreal x = 104 + k * 7;
+        const qreal body = 10 + ((k * 7 + i * 5) % 11);
+        const qreal top = 58 - k * 5 - body / 2 + ((k + i) % 2) * 4;
+        painter.setBrush(k % 3 == 1 ? QColor(255, 255, 255, 60) : QColor(242, 207, 122, 150));
+        painter.drawRect(QRectF(x, top, 5, body));
+        painter.fillRect(QRectF(x + 2, top - 4, 1, body + 8), QColor(255, 255, 255, 70));
+    }
+    painter.setFont(SkinFont(15, true));
+    painter.setPen(Qt::white);
+    painter.drawText(QPointF(10, 28), QString::fromUtf8(kTitles[i]));
+    painter.setFont(SkinFont(11));
+    painter.setPen(QColor(220, 230, 242));
+    painter.drawText(QPointF(10, 48), QString::fromUtf8(kLines[i]));
+    // The call to action.
+    painter.setBrush(kGold);
+    painter.drawRoundedRect(QRectF(10, 60, 58, 20), 4, 4);
+    painter.setFont(SkinFont(11, true));
+    painter.setPen(kNavyDeep);
+    painter.drawText(QRectF(10, 60, 58, 20), Qt::AlignCenter, QStringLiteral("立即查看"));
+    painter.end();
+    return FinishWindow(art, radius);
+}
+
+}  // namespace skin_gen
