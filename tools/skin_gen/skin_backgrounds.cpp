@@ -103,6 +103,10 @@ QImage DrawMainBackground() {
     PaintHeaderBand(painter, QRectF(0, 0, w, band), 2);
     DrawWordmark(painter, QPointF(18, 14), 22, Qt::white);
     DrawText(painter, QPointF(20, 58), QStringLiteral("股票评测客户端"), 11, kHeaderText);
+    // A light chip behind the greeting and the logout link, whose colours are dark.
+    painter.setPen(QPen(QColor(255, 255, 255, 120), 1));
+    painter.setBrush(QColor(233, 239, 246, 235));
+    painter.drawRoundedRect(QRectF(474.5, 44.5, 167, 19), 9.5, 9.5);
 
     // Frames behind the page, the history text, the two advertisements and the web strip.
     PaintCard(painter, QRectF(10, 72, 827, 345), 6, kPaper);
