@@ -2,6 +2,7 @@
 // missing-picture behaviour.
 #include <gtest/gtest.h>
 
+#include <QMouseEvent>
 #include <QTest>
 
 #include "client/panels/color_label.h"
@@ -126,4 +127,25 @@ TEST(TipDlgMissingPicture, ClosesTheMainWindowAndAnswersCancel) {
     EXPECT_EQ(tip.DoModal(), ui::kIdCancel);
     EXPECT_FALSE(mainWindow.isVisible());
     ui::SetMainWindow(nullptr);
+}
+
+TEST_F(TipDlgTest, DragsByAnyPointOfItsSurface) {
+    CTipDlg tip;
+    tip.SetMessage("x", 0);
+    ASSERT_TRUE(tip.InitDialog());
+    tip.move(100, 100);
+    tip.show();
+    const QPoint start = tip.pos();
+    const QPoint grip(60, 30);  // on the message label, away from the buttons
+    const auto send = [&](QEvent::Type type, QPoint global, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(tip.mapFromGlobal(global)), QPointF(global),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(&tip, &event);
+    };
+    const QPoint global = tip.mapToGlobal(grip);
+    send(QEvent::MouseButtonPress, global, Qt::LeftButton);
+    send(QEvent::MouseMove, global + QPoint(25, 15), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, global + QPoint(25, 15), Qt::NoButton);
+    EXPECT_EQ(tip.pos(), start + QPoint(25, 15));
+    EXPECT_TRUE(tip.isVisible());  // dragging is not a click
 }

@@ -11,6 +11,7 @@
 #include "client/widgets/background_effect.h"
 #include "client/widgets/html_label.h"
 #include "common/ui/shell_facade.h"
+#include "support/test_pictures.h"
 
 namespace {
 
@@ -236,4 +237,25 @@ TEST(BackgroundEffect, EveryEffectPaintsItsOwnPicture) {
     EXPECT_NE(h.pixelColor(0, 0), h.pixelColor(39, 0));
     EXPECT_EQ(background_effect::EffectFromName("METAL"), background_effect::kMetal);
     EXPECT_EQ(background_effect::EffectFromName("sparkle"), -1);
+}
+
+TEST(HtmlLabelImages, ZoomCompletesTheImageTagAndTheImageIsDrawn) {
+    test_pictures::ScratchProgramDirectory dir;
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(QColor(250, 0, 120));
+    ASSERT_TRUE(test_pictures::Save(picture, dir.ImagePath("pic.png")));
+    QWidget parent;
+    CHtmlLabel label(&parent);
+    label.setGeometry(0, 0, 101, 41);
+    label.SetMargins(5, 5);
+    label.SetText(QStringLiteral("<img file=\"image\\pic.png\""));
+    label.SetImageZoom(50, 0);
+    EXPECT_TRUE(label.Text().endsWith(" width=20 height=30>")) << label.Text().toStdString();
+    label.SetText(QStringLiteral("<img file=\"image\\none.png\""));
+    label.SetImageZoom(50, 100);
+    EXPECT_TRUE(label.Text().endsWith(" width=50% height=100%>")) << label.Text().toStdString();
+
+    label.SetText(QStringLiteral("<img file=\"image\\pic.png\">"));
+    parent.show();
+    EXPECT_GT(CountColour(label.grab().toImage(), QColor(250, 0, 120)), 40 * 20 / 2);
 }
