@@ -32,7 +32,7 @@ Look PrimaryLook(int state) {
 
 Look SecondaryLook(int state) {
     switch (state) {
-        case kHover: return L(QColor(255, 255, 255), QColor(218, 232, 246), QColor(92, 143, 196), QColor(36, 90, 148));
+        case kHover: return L(QColor(250, 252, 255), QColor(202, 222, 245), QColor(92, 143, 196), QColor(36, 90, 148));
         case kPressed: return L(QColor(208, 222, 238), QColor(230, 238, 246), QColor(92, 143, 196), colours::kInk);
         case kSelected: return L(QColor(214, 229, 245), QColor(196, 216, 238), QColor(36, 90, 148), QColor(20, 58, 102), true);
         default: return L(QColor(255, 255, 255), QColor(231, 237, 245), QColor(172, 189, 209), colours::kInk);
@@ -41,7 +41,7 @@ Look SecondaryLook(int state) {
 
 Look TabLook(int state) {
     switch (state) {
-        case kHover: return L(QColor(255, 255, 255), QColor(220, 234, 248), QColor(110, 156, 203), QColor(36, 90, 148));
+        case kHover: return L(QColor(250, 252, 255), QColor(204, 224, 246), QColor(110, 156, 203), QColor(36, 90, 148));
         case kPressed: return L(QColor(206, 221, 238), QColor(226, 235, 245), QColor(110, 156, 203), colours::kInk);
         case kSelected:
             return L(QColor(66, 130, 196), QColor(40, 96, 158), QColor(30, 78, 128), Qt::white, true, colours::kGoldLight);
