@@ -70,7 +70,7 @@ TEST_F(ReaderTest, BlocksComeFromTheBufferFirstAndRefillWithOneReceive) {
         EXPECT_LE(n, sizeof block);
         got.append(block, n);
     }
-    EXPECT_EQ(got, body);
+    EXPECT_TRUE(got == body) << got.size() << " bytes of " << body.size();
     EXPECT_EQ(reader_.ReadBlock(block, sizeof block, 100), 0u);
 }
 

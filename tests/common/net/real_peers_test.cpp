@@ -36,9 +36,9 @@ std::string Pattern(std::size_t size, unsigned seed) {
 
 class PeerTest : public ::testing::Test {
 protected:
+    // The engine keeps its 10-second time-outs: a peer's helper processes can be slow to
+    // start on a busy machine.
     PeerTest() : dir_(platform::MakeTempDirectory("quorvel-net-peers")) {
-        engine_.SetConnectTimeout(3000);
-        engine_.SetReceiveTimeout(5000);
         engine_.SetNotify([this](const DownloadNotice& n) { notices_.push_back(n); }, true);
     }
     ~PeerTest() override { platform::RemoveDirectoryTree(dir_); }
@@ -81,7 +81,7 @@ TEST_F(PeerTest, NginxServesRangesDatesAndTheSkipRule) {
 
     std::string local = Path("data.bin");
     ASSERT_EQ(engine_.Download(url, local, false), kDownloadComplete);
-    EXPECT_EQ(Read(local), data);
+    EXPECT_TRUE(nettest::SameBytes(Read(local), data));
     // The date's fields are taken as local time, whatever the zone.
     std::tm fields{};
     gmtime_r(&served, &fields);
@@ -96,7 +96,7 @@ TEST_F(PeerTest, NginxServesRangesDatesAndTheSkipRule) {
     ASSERT_TRUE(platform::ReplaceFileAtomically(resumed + ".down", data.substr(0, 123456)));
     notices_.clear();
     ASSERT_EQ(engine_.Download(url, resumed, false), kDownloadComplete);
-    EXPECT_EQ(Read(resumed), data);
+    EXPECT_TRUE(nettest::SameBytes(Read(resumed), data));
     EXPECT_EQ(notices_.front().done, 123456);
     EXPECT_EQ(notices_.front().total, 300000);
 }
@@ -116,7 +116,7 @@ TEST_F(PeerTest, NginxResumesAfterForcedCuts) {
     });
     std::string local = Path("big.bin");
     ASSERT_EQ(engine_.Download(relay.url("/big.bin"), local, false), kDownloadComplete);
-    EXPECT_EQ(Read(local), data);
+    EXPECT_TRUE(nettest::SameBytes(Read(local), data));
     EXPECT_EQ(engine_.BrokenTransfers(), 2);
     EXPECT_EQ(relay.connections(), 3);
 }
@@ -126,7 +126,7 @@ TEST_F(ProxiedTest, Socks5ThroughMicrosocksWithoutAuthentication) {
     START_PEER(socks, socks.StartMicrosocks("", ""));
     engine_.SetProxy(kProxySocks5, "127.0.0.1", socks.port());
     ASSERT_EQ(Fetch(), kDownloadComplete);
-    EXPECT_EQ(Read(Path("file.bin")), data_);
+    EXPECT_TRUE(nettest::SameBytes(Read(Path("file.bin")), data_));
     engine_.SetProxyCredentials(true, "unused", "unused");  // offered, not chosen
     EXPECT_EQ(Fetch(), kDownloadComplete);
 }
@@ -137,7 +137,7 @@ TEST_F(ProxiedTest, Socks5ThroughMicrosocksWithUserAndPassword) {
     engine_.SetProxy(kProxySocks5, "127.0.0.1", socks.port());
     engine_.SetProxyCredentials(true, "quorvel", "s3cret");
     ASSERT_EQ(Fetch(), kDownloadComplete);
-    EXPECT_EQ(Read(Path("file.bin")), data_);
+    EXPECT_TRUE(nettest::SameBytes(Read(Path("file.bin")), data_));
     engine_.SetProxyCredentials(true, "quorvel", "wrong");
     EXPECT_EQ(Fetch(), kDownloadFailed);
     engine_.SetProxyCredentials(false, "", "");
@@ -151,7 +151,7 @@ TEST_F(ProxiedTest, Socks4And5ThroughDante) {
     for (int type : {kProxySocks4, kProxySocks4a, kProxySocks5}) {
         engine_.SetProxy(type, "127.0.0.1", socks.port());
         EXPECT_EQ(Fetch(), kDownloadComplete) << "proxy type " << type << "\n" << socks.Log();
-        EXPECT_EQ(Read(Path("file.bin")), data_);
+        EXPECT_TRUE(nettest::SameBytes(Read(Path("file.bin")), data_));
     }
     EXPECT_EQ(origin_.connections(), 3);
 }
@@ -161,7 +161,7 @@ TEST_F(ProxiedTest, HttpProxyThroughTinyproxy) {
     START_PEER(proxy, proxy.StartTinyproxy("", ""));
     engine_.SetProxy(kProxyHttp, "127.0.0.1", proxy.port());
     ASSERT_EQ(Fetch(), kDownloadComplete) << proxy.Log();
-    EXPECT_EQ(Read(Path("file.bin")), data_);
+    EXPECT_TRUE(nettest::SameBytes(Read(Path("file.bin")), data_));
     ASSERT_EQ(origin_.requests().size(), 1u);
     EXPECT_EQ(origin_.requests()[0].rfind("GET /p/file.bin HTTP/1.", 0), 0u);
 }
@@ -173,6 +173,6 @@ TEST_F(ProxiedTest, HttpProxyWithBasicCredentials) {
     EXPECT_EQ(Fetch(), kDownloadFailed);  // 407 without credentials
     engine_.SetProxyCredentials(true, "quorvel", "s3cret");
     ASSERT_EQ(Fetch(), kDownloadComplete) << proxy.Log();
-    EXPECT_EQ(Read(Path("file.bin")), data_);
+    EXPECT_TRUE(nettest::SameBytes(Read(Path("file.bin")), data_));
     EXPECT_EQ(origin_.connections(), 1);
 }

@@ -23,7 +23,7 @@ TEST(SocketResolve, DottedAddressesStandAndNamesAreLookedUp) {
     auto local = ResolveHost("localhost");
     ASSERT_TRUE(local);
     EXPECT_EQ(ntohl(*local) >> 24, 127u);
-    EXPECT_FALSE(ResolveHost("no-such-host.invalid"));
+    EXPECT_FALSE(ResolveHost(nettest::kUnresolvableHost));
     EXPECT_EQ(LastSocketError(), kSocketHostNotFound);
     EXPECT_FALSE(ResolveHost(""));
 }

@@ -66,7 +66,7 @@ TEST_F(SocksTest, Version4SendsPortAddressAndUserId) {
 
 TEST_F(SocksTest, Version4NeedsAResolvableHostAndReplyCode90) {
     Proxy({});
-    EXPECT_EQ(Socks4Connect(socket_, "no-such-host.invalid", 80, "", false, 2000),
+    EXPECT_EQ(Socks4Connect(socket_, nettest::kUnresolvableHost, 80, "", false, 2000),
               SocksResult::kFailed);
     std::string request = Bytes({4, 1, 0, 80, 127, 0, 0, 1, 0});
     Proxy({{request, Bytes({0, 91, 0, 0, 0, 0, 0, 0})}});
@@ -75,9 +75,9 @@ TEST_F(SocksTest, Version4NeedsAResolvableHostAndReplyCode90) {
 
 TEST_F(SocksTest, Version4aSendsAnUnknownHostByNameBehind0001) {
     std::string request =
-        Bytes({4, 1, 0, 80, 0, 0, 0, 1}) + "bob" + Bytes({0}) + "files.example.invalid" + Bytes({0});
+        Bytes({4, 1, 0, 80, 0, 0, 0, 1}) + "bob" + Bytes({0}) + nettest::kUnresolvableHost + Bytes({0});
     Proxy({{request, kGranted4}});
-    EXPECT_EQ(Socks4Connect(socket_, "files.example.invalid", 80, "bob", true, 2000),
+    EXPECT_EQ(Socks4Connect(socket_, nettest::kUnresolvableHost, 80, "bob", true, 2000),
               SocksResult::kConnected);
     EXPECT_EQ(Seen(), std::vector<std::string>{request});
 }
@@ -96,11 +96,13 @@ TEST_F(SocksTest, Version5WithoutCredentialsConnectsByAddressAndSkipsTheBoundAdd
 TEST_F(SocksTest, Version5WithCredentialsRunsTheUserPasswordExchangeAndSendsNames) {
     ProxyCredentials credentials{true, "user", "secret"};
     std::string auth = Bytes({1, 4}) + "user" + Bytes({6}) + "secret";
-    std::string connect = Bytes({5, 1, 0, 3, 9}) + "a.invalid" + Bytes({0, 80});
+    const std::string& name = nettest::kUnresolvableHost;
+    std::string connect =
+        Bytes({5, 1, 0, 3, static_cast<int>(name.size())}) + name + Bytes({0, 80});
     Proxy({{Bytes({5, 2, 0, 2}), Bytes({5, 2})},
            {auth, Bytes({1, 0})},
            {connect, Bytes({5, 0, 0, 1, 0, 0, 0, 0, 0, 0})}});
-    EXPECT_EQ(Socks5Connect(socket_, "a.invalid", 80, credentials, 2000),
+    EXPECT_EQ(Socks5Connect(socket_, name, 80, credentials, 2000),
               SocksResult::kConnected);
     EXPECT_EQ(Seen(), (std::vector<std::string>{Bytes({5, 2, 0, 2}), auth, connect}));
 }

@@ -28,6 +28,14 @@ std::time_t LocalTime(int year, int month, int day, int hour, int minute, int se
     return std::mktime(&fields);
 }
 
+::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected) {
+    if (actual == expected) return ::testing::AssertionSuccess();
+    std::size_t at = 0;
+    while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
+    return ::testing::AssertionFailure() << actual.size() << " bytes where " << expected.size()
+                                         << " were expected; first difference at offset " << at;
+}
+
 void ServeFile(const FileServing& serving, ScriptConnection& connection, int index) {
     std::string request = connection.ReadRequest();
     if (request.empty()) return;

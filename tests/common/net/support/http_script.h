@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <ctime>
 #include <functional>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,10 @@ std::optional<std::int64_t> RangeStart(const std::string& request);
 
 // A calendar time from local-time fields, as the engine reads HTTP dates.
 std::time_t LocalTime(int year, int month, int day, int hour, int minute, int second);
+
+// Compares downloaded bytes with the expected ones; a failure tells sizes and the first
+// differing offset instead of printing megabytes.
+::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected);
 
 // Serves one file with ranges, the way a plain static server does, with knobs for faults.
 struct FileServing {

@@ -134,6 +134,8 @@ void ScriptServer::Serve() {
     }
 }
 
+const std::string kUnresolvableHost = std::string(70, 'x') + ".invalid";
+
 std::uint16_t FreeLoopbackPort() {
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address = Loopback(0);

@@ -68,6 +68,10 @@ private:
     std::thread thread_;
 };
 
+// A host name that fails to resolve without asking any name server (its first label is
+// longer than the 63 bytes DNS allows), so tests send no traffic off this machine.
+extern const std::string kUnresolvableHost;
+
 // A port on the loopback address that was free a moment ago.
 std::uint16_t FreeLoopbackPort();
 // Waits until something accepts connections on the loopback port.
