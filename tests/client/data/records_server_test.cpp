@@ -204,7 +204,12 @@ TEST_F(RecordsAgainstServer, IndustryAndSectorLists) {
     CHotIndustries industries;
     ASSERT_GE(industries.Count(), 3u);
     EXPECT_LE(industries.Count(), CHotIndustries::kCapacity);
-    EXPECT_TRUE(IsNumber(industries.Row(0).avgUpDown)) << industries.Row(0).avgUpDown;
+    for (std::size_t i = 0; i < industries.Count(); ++i) {
+        const std::string& change = industries.Row(i).avgUpDown;  // "+1.22%"
+        ASSERT_FALSE(change.empty());
+        EXPECT_EQ(change.back(), '%');
+        EXPECT_TRUE(IsNumber(change.substr(0, change.size() - 1))) << change;
+    }
 
     CStockSectors sectors("600000");
     ASSERT_GT(sectors.Count(), 0u);
