@@ -3,11 +3,17 @@
 //
 //   screenshots <output folder> [installation folder holding image/]
 //
-// The installation folder defaults to the source tree's assets/.
+// The installation folder defaults to the source tree's assets/. Under a virtual X server
+// (xvfb-run -a -s "-screen 0 1280x1024x24" with QT_QPA_PLATFORM=xcb) the web page control
+// is rendered too.
 #include <QApplication>
 #include <QDir>
 #include <QEnterEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -16,6 +22,7 @@
 #include "client/panels/color_label.h"
 #include "client/panels/tip_dlg.h"
 #include "client/widgets/background_effect.h"
+#include "client/widgets/html_ctl.h"
 #include "client/widgets/html_label.h"
 #include "common/platform/paths.h"
 #include "common/ui/color.h"
@@ -296,6 +303,37 @@ void RichTextLabels() {
     Save(board.grab().toImage(), "rich_labels.png");
 }
 
+// The web page control shows a page only where the browser engine can draw: under a real
+// (or virtual) X server. Offscreen it loads pages but grabs blank, so it is skipped there.
+void WebPageControl() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        std::printf("web page control skipped: run under xvfb-run with QT_QPA_PLATFORM=xcb to include it\n");
+        return;
+    }
+    SkinnedSurface window("newsbk.gif");
+    window.skin().ShapeWindow(&window);
+    window.setWindowFlags(Qt::FramelessWindowHint);
+    auto* placeholder = new QWidget(&window);
+    placeholder->setObjectName(QStringLiteral("1188"));
+    placeholder->setGeometry(12, 44, 616, 424);
+    CHtmlCtl view;
+    view.CreateFromStatic(1188, &window);
+    window.move(0, 0);
+    window.show();
+    QEventLoop loop;
+    QObject::connect(&view, &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(15000, &loop, &QEventLoop::quit);
+    view.setHtml(QStringLiteral("<html><body style='font-family:WenQuanYi Micro Hei;color:#1d385b;margin:16px'>"
+                                "<h3>信息提示</h3><ul><li><a href='#'>沪指放量上涨，券商板块领涨</a></li>"
+                                "<li><a href='app:refresh'>应用命令链接（不会跳转）</a></li></ul></body></html>"));
+    loop.exec();
+    QTimer::singleShot(800, &loop, &QEventLoop::quit);  // let the page paint
+    loop.exec();
+    Save(QGuiApplication::primaryScreen()->grabWindow(0, 0, 0, window.width(), window.height()).toImage(),
+         "web_page_control.png");
+    view.setParent(nullptr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -320,6 +358,7 @@ int main(int argc, char** argv) {
     TipWindows();
     LabelsOverSkin();
     RichTextLabels();
+    WebPageControl();
     std::printf("%d pictures written to %s\n", g_written, qPrintable(g_out.absolutePath()));
     return 0;
 }
