@@ -33,10 +33,10 @@ std::string VersionListDocument(const PayloadCatalog& catalog, const std::string
                                 const std::string& host) {
     XmlBuilder xml;
     xml.Open("UpdateList");
-    WriteFiles(xml, ProgramFiles(catalog));
     xml.Open("Updater");
     xml.Leaf("Url", "http://" + host + "/KRClientUpdate/");
     xml.Close();
+    WriteFiles(xml, ProgramFiles(catalog));
     xml.Open("Application");
     xml.Leaf("Version", appVersion);
     xml.Close();
@@ -50,10 +50,10 @@ std::string DataFileListDocument(const PayloadCatalog& catalog, const std::strin
     files.push_back({"AutoUpdateList.xml", "", DataFileListVersion(catalog)});
     XmlBuilder xml;
     xml.Open("AutoUpdateList");
-    WriteFiles(xml, files);
     xml.Open("Updater");
     xml.Leaf("Url", "http://" + host + "/KRClientAutoUpdate/");
     xml.Close();
+    WriteFiles(xml, files);
     return xml.Document(false);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The three file lists, read by the client and the repair tool without any character
-// conversion, so they hold ASCII only and no byte-order mark:
+// conversion, so they hold ASCII only and no byte-order mark. Updater comes before Files:
+// the data-file check reads Updater/Url, leaves twice and then looks for Files, which
+// only finds elements after the one it left.
 //   version list    "/KRClientUpdate/UpdateList.xml"      (program version; installable files)
 //   data-file list  "/KRClientAutoUpdate/AutoUpdateList.xml" (data files, itself included)
 //   repair list     "/Restoration/Restoration.xml"        (every installable file)

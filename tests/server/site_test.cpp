@@ -119,8 +119,8 @@ TEST(FileLists, ShapedForTheirReadersAndBackedByRealFiles) {
     const std::string version = GetBody("//KRClientUpdate/UpdateList.xml");
     for (char c : version) ASSERT_LT(static_cast<unsigned char>(c), 0x80u) << "lists are read without conversion";
     XmlScan v(version);
-    ASSERT_TRUE(v.Before("Files", "Updater"));
-    ASSERT_TRUE(v.Before("Updater", "Application"));
+    ASSERT_TRUE(v.Before("Updater", "Files"));
+    ASSERT_TRUE(v.Before("Files", "Application"));
     ASSERT_TRUE(v.Next("Url"));
     EXPECT_EQ(v.Text(), "http://127.0.0.1:8080/KRClientUpdate/");
     ASSERT_TRUE(v.Next("Version"));
@@ -153,7 +153,7 @@ TEST(FileLists, ShapedForTheirReadersAndBackedByRealFiles) {
     // The data-file list serves the stock directory byte for byte.
     const std::string data = GetBody("//KRClientAutoUpdate/AutoUpdateList.xml");
     XmlScan d(data);
-    ASSERT_TRUE(d.Before("Files", "Updater"));
+    ASSERT_TRUE(d.Before("Updater", "Files"));
     std::string stockInfo;
     ASSERT_TRUE(platform::ReadWholeFile(std::string(QUORVEL_TEST_ASSETS) + "/StockInfo.xml", stockInfo));
     EXPECT_EQ(GetBody("/KRClientAutoUpdate/StockInfo.xml"), stockInfo);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,9 +49,20 @@ SampleServer::SampleServer(std::vector<std::string> extraArguments) {
     std::vector<std::string> arguments = {QUORVEL_SERVER_PATH, "--port", "0", "--data", dataDirectory_};
     arguments.insert(arguments.end(), extraArguments.begin(), extraArguments.end());
 
+    const std::string errorLog = dataDirectory_ + "/server.err";
+    const pid_t parent = getpid();
     pid_ = fork();
     if (pid_ == 0) {
+        // The server ends with the test process, even when that one crashes, and holds
+        // none of the test runner's pipes (stderr goes to a file in the data folder).
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) _exit(1);
         dup2(out[1], STDOUT_FILENO);
+        const int err = open(errorLog.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (err >= 0) {
+            dup2(err, STDERR_FILENO);
+            close(err);
+        }
         close(out[0]);
         close(out[1]);
         std::vector<char*> argv;
