@@ -73,7 +73,9 @@ StockProfile BuildProfile(const StockEntry& stock, int weeksBack) {
     p.weekHigh = Round(std::max(weekStart, p.price) * (1.0 + week.Uniform(0.005, 0.03)), 2);
     p.average5 = Round((weekStart + p.price) / 2.0 * (1.0 + week.Normal() * 0.004), 2);
     p.average10 = Round(p.average5 * (1.0 - p.weekChange / 250.0 + week.Normal() * 0.006), 2);
-    const double turnoverRate = LogUniform(week, 0.003, 0.035);  // of the shares, per day
+    // Share of the shares traded per day: large companies trade a smaller share.
+    const double sizeFactor = std::clamp(std::pow(300.0 / std::max(1.0, p.price * p.shares), 0.35), 0.25, 2.5);
+    const double turnoverRate = LogUniform(week, 0.004, 0.025) * sizeFactor;
     p.volume5 = std::round(p.shares * 1e8 * turnoverRate / 100.0) * 100.0;
     p.volume10 = std::round(p.volume5 * week.Uniform(0.8, 1.2) / 100.0) * 100.0;
 
