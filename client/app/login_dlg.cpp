@@ -125,7 +125,7 @@ bool CLoginDlg::LoadSkin() {
          HostUrl(hosts.accountPortal, "/Web/Register.aspx?fromkey=client")},
     };
     for (const LinkSpec& link : links) {
-        link.label->setFont(LinkFont());
+        link.label->SetFont(LinkFont());
         link.label->SetBkMode(1);
         link.label->SetLinkColors(kLinkColor, false, kLinkHoverColor, true);
         link.label->SetHyperlink(Gbk(link.text), link.url, false);

@@ -39,7 +39,6 @@ constexpr ui::ColorRef kHistoryColor = 0x856323;
 constexpr ui::ColorRef kLogoutColor = 0x0000CC;
 constexpr ui::ColorRef kComplaintColor = 0x900306;
 constexpr ui::ColorRef kWhite = 0xFFFFFF;
-constexpr char kNoNavigation[] = "HHHH";
 
 template <typename W>
 W* Named(W* widget, int id) {
@@ -69,7 +68,7 @@ QFont LinkFont() {
 
 void SetUpLink(CHtmlLabel* link, ui::ColorRef normal, bool normalUnderline, ui::ColorRef hover,
                const std::string& text, const std::string& url) {
-    link->setFont(LinkFont());
+    link->SetFont(LinkFont());
     link->SetBkMode(1);
     link->SetLinkColors(normal, normalUnderline, hover, true);
     link->SetHyperlink(text, url, false);
@@ -143,9 +142,10 @@ void CMainDlg::BuildControls() {
     recommendLink_->setGeometry(ui::DluRect(502, 30, 50, 10));
 
     // The window handles these clicks itself; their URL "HHHH" opens nothing.
-    for (QWidget* link : {static_cast<QWidget*>(logoutLink_), static_cast<QWidget*>(upgradeLink_),
-                          static_cast<QWidget*>(complaintLink_)})
-        link->installEventFilter(this);
+    connect(logoutLink_, &CHtmlLabel::clicked, this, [this] { OnCommand(ids::kLogoutLink); });
+    connect(upgradeLink_, &CHtmlLabel::clicked, this, [this] { OnCommand(ids::kUpgradeLink); });
+    connect(complaintLink_, &CHtmlLabel::clicked, this,
+            [this] { OnCommand(ids::kComplaintLink); });
 }
 
 void CMainDlg::LoadHistory() {
@@ -210,11 +210,11 @@ void CMainDlg::SetUpLinks() {
     if (guest) {
         logoutLink_->hide();
     } else {
-        SetUpLink(logoutLink_, kLogoutColor, true, kLogoutColor, Gbk("注销"), kNoNavigation);
+        SetUpLink(logoutLink_, kLogoutColor, true, kLogoutColor, Gbk("注销"), CHtmlLabel::kNoNavigationUrl);
     }
     SetUpLink(complaintLink_, kComplaintColor, false, kComplaintColor, Gbk("投诉建议"),
-              kNoNavigation);
-    SetUpLink(upgradeLink_, kLogoutColor, true, kLogoutColor, Gbk("立即升级"), kNoNavigation);
+              CHtmlLabel::kNoNavigationUrl);
+    SetUpLink(upgradeLink_, kLogoutColor, true, kLogoutColor, Gbk("立即升级"), CHtmlLabel::kNoNavigationUrl);
     if (guest)
         SetUpLink(accountLink_, kWhite, false, kWhite, Gbk("注册"),
                   HostUrl(hosts.accountPortal, "/Web/Register.aspx?fromkey=client"));
@@ -409,15 +409,6 @@ void CMainDlg::closeEvent(QCloseEvent* event) {
         return;
     }
     QDialog::closeEvent(event);
-}
-
-bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == logoutLink_) OnCommand(ids::kLogoutLink);
-        else if (watched == upgradeLink_) OnCommand(ids::kUpgradeLink);
-        else if (watched == complaintLink_) OnCommand(ids::kComplaintLink);
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CMainDlg::paintEvent(QPaintEvent*) {
