@@ -55,7 +55,7 @@ CLoginDlg::CLoginDlg(bool openedByLogout, QWidget* parent)
     skinned_ = LoadSkin();
     if (!skinned_) return;
     LoadAccounts();
-    if (!openedByLogout_) SelectAutoLoginAccount();
+    SelectAutoLoginAccount();
     remember_->setChecked(true);
     autoLogin_->setChecked(true);
 }
@@ -149,6 +149,8 @@ void CLoginDlg::LoadAccounts() {
 void CLoginDlg::SelectAutoLoginAccount() {
     InitialAccount chosen;
     if (!ChooseInitialAccount(accounts_, chosen)) return;
+    // After a logout the window offers the first remembered account and waits.
+    if (openedByLogout_) chosen = {accounts_.names[0], accounts_.passwords[0], false};
     userName_->setEditText(ui::ToQString(chosen.name));
     password_->setText(ui::ToQString(chosen.password));
     if (chosen.autoLogin) {

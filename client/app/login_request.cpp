@@ -57,8 +57,13 @@ bool CLoginRequest::SaveAccount(const std::string& fileName) {
     if (file.Locate("HistoryLogin", "UserName", userName_)) {
         file.SetAttr("Psw", cipher);
     } else {
-        // The failed search leaves the last HistoryLogin (or AutoLogin) current, so the
-        // new entry goes behind it.
+        // A new user goes behind the last HistoryLogin, or behind AutoLogin when there is
+        // none. Where a failed search stops is not that place when LoginInfo holds no
+        // HistoryLogin yet (it stops inside AutoLogin), so find it explicitly.
+        file.LeaveAll();
+        if (!file.Descend("AutoLogin")) return false;
+        while (file.FindNext("HistoryLogin")) {
+        }
         file.AppendElem("HistoryLogin", "");
         file.SetAttr("UserName", userName_);
         file.SetAttr("Psw", cipher);

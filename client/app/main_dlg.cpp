@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPropertyAnimation>
 #include <QTimerEvent>
+#include <QWindow>
 
 #include "client/app/about_dlg.h"
 #include "client/app/ad_wnd.h"
@@ -382,8 +383,11 @@ void CMainDlg::timerEvent(QTimerEvent* event) {
     }
     killTimer(topMostTimer_);
     topMostTimer_ = 0;
-    // Came to the front once at start; from now on an ordinary window.
-    setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    // Came to the front once at start; from now on an ordinary window. The flag is
+    // changed on the native window in place: setWindowFlag would hide the window, and a
+    // hidden dialog ends its modal run.
+    overrideWindowFlags(windowFlags() & ~Qt::WindowStaysOnTopHint);
+    if (QWindow* native = windowHandle()) native->setFlag(Qt::WindowStaysOnTopHint, false);
     showMinimized();
     showNormal();
 }

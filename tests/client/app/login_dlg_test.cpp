@@ -91,10 +91,15 @@ TEST_F(LoginDlgTest, DemoAccountLogsInAndIsRemembered) {
     EXPECT_EQ(ProcessValues().userName, "demo");
     EXPECT_EQ(ProcessValues().password, "demo123");
     EXPECT_EQ(Control<QLabel>(login, ids::kStatus)->text(), QStringLiteral("正在登陆......"));
+    // The server got the parameters in order, with the machine's address and version.
+    const std::string log = Server().Log();
+    const size_t query = log.rfind("query=uname=demo&pwd=demo123&mac=");
+    ASSERT_NE(query, std::string::npos) << log;
+    EXPECT_NE(log.find("&ver=", query), std::string::npos);
     // Saved on a fresh installation: the skeleton was created.
     const std::string saved = ReadFile("LoginInfo.xml");
     EXPECT_NE(saved.find("UserName=\"demo\""), std::string::npos);
-    EXPECT_NE(saved.find("<AutoLogin UserName=\"\"/>"), std::string::npos);
+    EXPECT_NE(saved.find("<AutoLogin UserName=\"\"/>"), std::string::npos) << saved;
 }
 
 TEST_F(LoginDlgTest, RefusedEmptyAndUnreachableLoginsKeepTheWindow) {

@@ -131,6 +131,11 @@ TEST_F(LoginInfoTest, ForgettingClearsOnlyThePasswordAndAddsNobody) {
 
 TEST_F(LoginInfoTest, SkeletonIsCreatedWhenMissingAndAFileWithItIsUntouched) {
     ASSERT_TRUE(CLoginRequest("demo", "demo123", "", true).SaveAccount());
+    // The first account stands behind AutoLogin, not inside it.
+    EXPECT_NE(Read().find("<AutoLogin UserName=\"demo\"/>\r\n<HistoryLogin Psw=\"" +
+                          Encrypt("demo123") + "\" UserName=\"demo\"/>\r\n</LoginInfo>"),
+              std::string::npos)
+        << Read();
     RememberedAccounts a = LoadRememberedAccounts();
     EXPECT_EQ(a.names, (std::vector<std::string>{"demo"}));
     EXPECT_EQ(a.passwords, (std::vector<std::string>{"demo123"}));

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -12,6 +13,7 @@
 #include "client/app/ad_wnd.h"
 #include "client/app/app_config.h"
 #include "client/app/client_app.h"
+#include "client/app/client_util.h"
 #include "client/app/control_ids.h"
 #include "client/app/login_dlg.h"
 #include "client/app/main_dlg.h"
@@ -214,13 +216,17 @@ public:
 private:
     void Poll() {
         QWidget* active = QApplication::activeModalWidget();
-        if (active && active->isVisible() && (seen.empty() || seen.back() != active) &&
+        // Windows of the chain may reuse one another's address: a window is new when
+        // the last one seen is gone or is another window.
+        if (active && active->isVisible() && (!last_ || last_ != active) &&
             (qobject_cast<CLoginDlg*>(active) || qobject_cast<CMainDlg*>(active))) {
             seen.push_back(active);
+            last_ = active;
             if (seen.size() <= steps.size()) steps[seen.size() - 1](active);
         }
         if (seen.size() < steps.size() + 1) QTimer::singleShot(50, this, [this] { Poll(); });
     }
+    QPointer<QWidget> last_;
 };
 
 TEST_F(MainDlgTest, LogoutOpensALoginThatWaitsAndASecondLoginOpensAFreshMainWindow) {
@@ -254,6 +260,7 @@ TEST_F(MainDlgTest, LogoutOpensALoginThatWaitsAndASecondLoginOpensAFreshMainWind
         [&](QWidget* w) {  // 4: a fresh main window for the guest; exit
             auto* main = qobject_cast<CMainDlg*>(w);
             ASSERT_NE(main, nullptr);
+            EXPECT_FALSE(main->IsClosing());
             EXPECT_EQ(ProcessValues().userName, "guest");
             QTimer::singleShot(0, main, [main] { main->OnCommand(ids::kCmdExit); });
         },
