@@ -62,49 +62,51 @@ CLoginDlg::CLoginDlg(bool openedByLogout, QWidget* parent)
 
 CLoginDlg::~CLoginDlg() = default;
 
+// Controls stand on the form card of the login picture (pixels; the window is 277 x 173
+// dialog units).
 void CLoginDlg::BuildControls() {
     auto* nameCaption = new QLabel(QStringLiteral("用户名："), this);
-    nameCaption->setGeometry(ui::DluRect(66, 66, 36, 10));
+    nameCaption->setGeometry(104, 112, 54, 24);
     auto* passwordCaption = new QLabel(QStringLiteral("密  码："), this);
-    passwordCaption->setGeometry(ui::DluRect(66, 86, 36, 10));
+    passwordCaption->setGeometry(104, 144, 54, 24);
 
     userName_ = Named(new QComboBox(this), ids::kUserName);
     userName_->setEditable(true);
     userName_->setInsertPolicy(QComboBox::NoInsert);
-    userName_->setGeometry(ui::DluRect(104, 64, 110, 12));
+    userName_->setGeometry(160, 112, 172, 24);
     connect(userName_, &QComboBox::activated, this, &CLoginDlg::OnNameChosen);
 
     password_ = Named(new QLineEdit(this), ids::kPassword);
     password_->setEchoMode(QLineEdit::Password);
-    password_->setGeometry(ui::DluRect(104, 84, 110, 12));
+    password_->setGeometry(160, 144, 172, 24);
 
     remember_ = Named(new QCheckBox(QStringLiteral("记住密码"), this), ids::kRememberPassword);
-    remember_->setGeometry(ui::DluRect(104, 101, 50, 10));
+    remember_->setGeometry(160, 173, 84, 20);
     connect(remember_, &QCheckBox::clicked, this, &CLoginDlg::OnRememberClicked);
     autoLogin_ = Named(new QCheckBox(QStringLiteral("自动登录"), this), ids::kAutoLogin);
-    autoLogin_->setGeometry(ui::DluRect(164, 101, 50, 10));
+    autoLogin_->setGeometry(256, 173, 84, 20);
     connect(autoLogin_, &QCheckBox::clicked, this, &CLoginDlg::OnAutoLoginClicked);
 
     loginButton_ = Named(new CKbcBmp(this), ids::kLoginButton);
-    loginButton_->move(ui::DluToPixelsX(80), ui::DluToPixelsY(118));
+    loginButton_->move(160, 197);
     connect(loginButton_, &CKbcBmp::clicked, this, &CLoginDlg::OnLogin);
     guestButton_ = Named(new CKbcBmp(this), ids::kGuestButton);
-    guestButton_->move(ui::DluToPixelsX(150), ui::DluToPixelsY(118));
+    guestButton_->move(256, 197);
     connect(guestButton_, &CKbcBmp::clicked, this, &CLoginDlg::OnGuest);
     minimiseButton_ = Named(new CKbcBmp(this), ids::kMinimise);
-    minimiseButton_->move(ui::DluToPixelsX(243), ui::DluToPixelsY(3));
+    minimiseButton_->move(361, 6);
     connect(minimiseButton_, &CKbcBmp::clicked, this, &QWidget::showMinimized);
     closeButton_ = Named(new CKbcBmp(this), ids::kClose);
-    closeButton_->move(ui::DluToPixelsX(259), ui::DluToPixelsY(3));
+    closeButton_->move(385, 6);
     connect(closeButton_, &CKbcBmp::clicked, this, &QDialog::reject);
 
     forgotLink_ = Named(new CHtmlLabel(this), ids::kForgotPasswordLink);
-    forgotLink_->setGeometry(ui::DluRect(218, 86, 50, 10));
+    forgotLink_->setGeometry(338, 147, 66, 18);
     registerLink_ = Named(new CHtmlLabel(this), ids::kRegisterLink);
-    registerLink_->setGeometry(ui::DluRect(90, 146, 130, 10));
+    registerLink_->setGeometry(96, 231, 260, 18);
 
     status_ = Named(new QLabel(this), ids::kStatus);
-    status_->setGeometry(ui::DluRect(10, 160, 160, 10));
+    status_->setGeometry(16, 256, 240, 20);
 }
 
 bool CLoginDlg::LoadSkin() {

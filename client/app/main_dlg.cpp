@@ -95,52 +95,55 @@ CMainDlg::CMainDlg(QWidget* parent)
 
 CMainDlg::~CMainDlg() { BeginClosing(); }
 
+// Controls stand on the frames of the main picture (pixels; the window is 565 x 390
+// dialog units): pages on the large card, history and advertisements below it, the web
+// strip above the status bar, the greeting on its chip in the header.
 void CMainDlg::BuildControls() {
-    pagePlaceholder_ = Placeholder(this, ids::kPagePlaceholder, ui::DluRect(8, 46, 549, 210));
+    pagePlaceholder_ = Placeholder(this, ids::kPagePlaceholder, QRect(12, 74, 823, 341));
     const int pageIds[3] = {ids::kEvalPageButton, ids::kAnalysisPageButton, ids::kToolsPageButton};
     for (int i = 0; i < 3; ++i) {
         pageButtons_[i] = Named(new CKbcBmp(this), pageIds[i]);
-        pageButtons_[i]->move(ui::DluToPixelsX(170 + 45 * i), ui::DluToPixelsY(24));
+        pageButtons_[i]->move(200 + 66 * i, 40);
         const int id = pageIds[i];
         connect(pageButtons_[i], &CKbcBmp::clicked, this, [this, id] { OnCommand(id); });
     }
     minimiseButton_ = Named(new CKbcBmp(this), ids::kMinimise);
-    minimiseButton_->move(ui::DluToPixelsX(533), ui::DluToPixelsY(3));
+    minimiseButton_->move(793, 6);
     connect(minimiseButton_, &CKbcBmp::clicked, this, [this] { OnCommand(ids::kMinimise); });
     closeButton_ = Named(new CKbcBmp(this), ids::kClose);
-    closeButton_->move(ui::DluToPixelsX(549), ui::DluToPixelsY(3));
+    closeButton_->move(817, 6);
     connect(closeButton_, &CKbcBmp::clicked, this, [this] { OnCommand(ids::kClose); });
 
     historyCaption_ = Named(new CColorLabel(this), ids::kHistoryCaption);
     historyCaption_->setText(QStringLiteral("经典历史评测记录回顾："));
-    historyCaption_->setGeometry(ui::DluRect(12, 262, 150, 10));
+    historyCaption_->setGeometry(22, 425, 240, 18);
     historyText_ = Named(new CColorLabel(this), ids::kHistoryText);
-    historyText_->setGeometry(ui::DluRect(12, 275, 330, 44));
+    historyText_->setGeometry(22, 445, 488, 70);
     historyText_->setWordWrap(true);
     historyText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    webStripPlaceholder_ = Placeholder(this, ids::kWebStrip, ui::DluRect(8, 322, 549, 48));
-    adPlaceholders_[0] = Placeholder(this, ids::kAdPlaceholder1, ui::DluRect(350, 262, 100, 56));
-    adPlaceholders_[1] = Placeholder(this, ids::kAdPlaceholder2, ui::DluRect(455, 262, 100, 56));
+    webStripPlaceholder_ = Placeholder(this, ids::kWebStrip, QRect(12, 523, 823, 78));
+    adPlaceholders_[0] = Placeholder(this, ids::kAdPlaceholder1, QRect(525, 425, 150, 91));
+    adPlaceholders_[1] = Placeholder(this, ids::kAdPlaceholder2, QRect(682, 425, 150, 91));
 
     logoutLink_ = Named(new CHtmlLabel(this), ids::kLogoutLink);
-    logoutLink_->setGeometry(ui::DluRect(408, 30, 20, 10));
+    logoutLink_->setGeometry(596, 45, 40, 18);
     versionLine_ = Named(new CColorLabel(this), ids::kVersionLine);
-    versionLine_->setGeometry(ui::DluRect(12, 376, 150, 10));
+    versionLine_->setGeometry(14, 610, 300, 18);
     upgradeLink_ = Named(new CHtmlLabel(this), ids::kUpgradeLink);
-    upgradeLink_->setGeometry(ui::DluRect(165, 376, 40, 10));
+    upgradeLink_->setGeometry(320, 610, 70, 18);
     upgradeLink_->hide();
     complaintLink_ = Named(new CHtmlLabel(this), ids::kComplaintLink);
-    complaintLink_->setGeometry(ui::DluRect(505, 376, 50, 10));
+    complaintLink_->setGeometry(770, 610, 66, 18);
     greeting_ = Named(new CColorLabel(this), ids::kGreeting);
-    greeting_->setGeometry(ui::DluRect(320, 30, 86, 10));
+    greeting_->setGeometry(480, 45, 110, 18);
     greeting_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     homeLink_ = Named(new CHtmlLabel(this), ids::kHomeLink);
-    homeLink_->setGeometry(ui::DluRect(430, 30, 20, 10));
+    homeLink_->setGeometry(652, 45, 32, 18);
     accountLink_ = Named(new CHtmlLabel(this), ids::kAccountLink);
-    accountLink_->setGeometry(ui::DluRect(452, 30, 48, 10));
+    accountLink_->setGeometry(688, 45, 80, 18);
     recommendLink_ = Named(new CHtmlLabel(this), ids::kRecommendLink);
-    recommendLink_->setGeometry(ui::DluRect(502, 30, 50, 10));
+    recommendLink_->setGeometry(770, 45, 72, 18);
 
     // The window handles these clicks itself; their URL "HHHH" opens nothing.
     connect(logoutLink_, &CHtmlLabel::clicked, this, [this] { OnCommand(ids::kLogoutLink); });
@@ -210,6 +213,9 @@ void CMainDlg::SetUpLinks() {
     const bool guest = values.userName == kGuestUserName;
     if (guest) {
         logoutLink_->hide();
+        // Without the logout link the greeting takes the whole chip.
+        greeting_->setGeometry(480, 45, 156, 18);
+        greeting_->setAlignment(Qt::AlignCenter);
     } else {
         SetUpLink(logoutLink_, kLogoutColor, true, kLogoutColor, Gbk("注销"), CHtmlLabel::kNoNavigationUrl);
     }
