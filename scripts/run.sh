@@ -63,10 +63,12 @@ fi
 
 host="127.0.0.1:$port"
 # The news window rewrites NewsTime; keep it between runs.
-news_time=$(sed -n 's:.*<NewsTime>\(.*\)</NewsTime>.*:\1:p' "$stage/config.xml" 2>/dev/null | head -n 1)
-if [ -z "$news_time" ]; then
-  news_time=$(sed -n 's:.*<NewsTime>\(.*\)</NewsTime>.*:\1:p' assets/config.xml 2>/dev/null | head -n 1)
-fi
+news_time=""
+for f in "$stage/config.xml" assets/config.xml; do
+  if [ -z "$news_time" ] && [ -f "$f" ]; then
+    news_time=$(sed -n 's:.*<NewsTime>\(.*\)</NewsTime>.*:\1:p' "$f" | head -n 1)
+  fi
+done
 cat >"$stage/config.xml" <<XML
 <?xml version="1.0" encoding="GB2312"?>
 <Config>
