@@ -107,7 +107,9 @@ TEST_F(LoginDlgTest, RefusedEmptyAndUnreachableLoginsKeepTheWindow) {
     {
         CLoginDlg login;
         Type(login, "demo", "wrong");
-        QTest::keyClick(&login, Qt::Key_Return);
+        // Enter in either field starts the login.
+        QTest::keyClick(Control<QComboBox>(login, ids::kUserName)->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(Control<QLineEdit>(login, ids::kPassword), Qt::Key_Return);
         Type(login, "demo", "");
         login.OnLogin();
         Type(login, "", "demo123");
@@ -123,12 +125,13 @@ TEST_F(LoginDlgTest, RefusedEmptyAndUnreachableLoginsKeepTheWindow) {
         login.OnGuest();
         EXPECT_NE(login.result(), CLoginDlg::kEntered);
     }
-    ASSERT_EQ(answers.Prompts().size(), 5u);
+    ASSERT_EQ(answers.Prompts().size(), 6u);
     EXPECT_EQ(answers.Prompts()[0].message, G("用户名或密码错误!"));
-    EXPECT_EQ(answers.Prompts()[1].message, G("用户名或密码不能为空!"));
+    EXPECT_EQ(answers.Prompts()[1].message, G("用户名或密码错误!"));
     EXPECT_EQ(answers.Prompts()[2].message, G("用户名或密码不能为空!"));
-    EXPECT_EQ(answers.Prompts()[3].message, G("您的网络链接有问题!"));
+    EXPECT_EQ(answers.Prompts()[3].message, G("用户名或密码不能为空!"));
     EXPECT_EQ(answers.Prompts()[4].message, G("您的网络链接有问题!"));
+    EXPECT_EQ(answers.Prompts()[5].message, G("您的网络链接有问题!"));
     EXPECT_EQ(answers.Prompts()[0].dialog, "CTipDlg");
     EXPECT_TRUE(ProcessValues().userName.empty());
 }
