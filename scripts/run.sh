@@ -62,6 +62,10 @@ if [ -z "$port" ]; then
 fi
 
 host="127.0.0.1:$port"
+# Shipped files name the server's default address; point their links at this run's port.
+if [ -f "$stage/Advertise.XML" ]; then
+  sed -i "s/127\.0\.0\.1:8080/$host/g" "$stage/Advertise.XML"
+fi
 # The news window rewrites NewsTime; keep it between runs.
 news_time=""
 for f in "$stage/config.xml" assets/config.xml; do

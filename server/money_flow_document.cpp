@@ -1,16 +1,11 @@
 #include "server/money_flow_document.h"
 
+#include "common/platform/ascii_case.h"
 #include "server/number_text.h"
 #include "server/xml_text.h"
 
 namespace server {
 namespace {
-
-std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
 template <typename Value>
 std::string TabSeparated(const std::vector<DailyFlow>& flows, Value value) {
@@ -25,7 +20,7 @@ std::string TabSeparated(const std::vector<DailyFlow>& flows, Value value) {
 }  // namespace
 
 std::string MoneyFlowDocument(const MarketModel& model, std::size_t index, const std::string& folder) {
-    const std::string name = Lower(folder);
+    const std::string name = platform::AsciiLower(folder);
     if (name != "topeyess" && name != "topeyesh") return "";
     const StockProfile& p = model.Profile(index);
     const auto times = TabSeparated(p.flows, [](const DailyFlow& f) { return f.mmdd; });

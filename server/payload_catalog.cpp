@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 
+#include "common/platform/ascii_case.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 #include "server/seeded_random.h"
@@ -11,14 +12,8 @@
 namespace server {
 namespace {
 
-std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 bool IsUserFile(const std::string& name) {
-    const std::string lower = Lower(name);
+    const std::string lower = platform::AsciiLower(name);
     return lower == "config.xml" || lower == "logininfo.xml" || lower == "clcltddatainfo.xml";
 }
 
@@ -28,13 +23,13 @@ void Collect(const std::string& directory, std::map<std::string, PayloadFile>& f
     for (const auto& entry : platform::ListDirectory(directory)) {
         const std::string path = platform::JoinPath(directory, entry.name);
         if (!entry.isDirectory) {
-            if (!IsUserFile(entry.name)) files[Lower(entry.name)] = {entry.name, path, ""};
+            if (!IsUserFile(entry.name)) files[platform::AsciiLower(entry.name)] = {entry.name, path, ""};
             continue;
         }
         for (const auto& inner : platform::ListDirectory(path)) {
             if (inner.isDirectory) continue;
             const std::string name = entry.name + "\\" + inner.name;
-            files[Lower(name)] = {name, platform::JoinPath(path, inner.name), ""};
+            files[platform::AsciiLower(name)] = {name, platform::JoinPath(path, inner.name), ""};
         }
     }
 }
@@ -70,17 +65,17 @@ std::vector<PayloadFile> PayloadCatalog::InstallFiles() const {
 std::vector<PayloadFile> PayloadCatalog::DataFiles() const {
     std::vector<PayloadFile> files;
     for (auto& file : InstallFiles()) {
-        const std::string lower = Lower(file.name);
+        const std::string lower = platform::AsciiLower(file.name);
         if (lower == "stockinfo.xml" || lower == "advertise.xml") files.push_back(std::move(file));
     }
     return files;
 }
 
 bool PayloadCatalog::Find(const std::string& urlName, PayloadFile& file) const {
-    std::string wanted = Lower(urlName);
+    std::string wanted = platform::AsciiLower(urlName);
     std::replace(wanted.begin(), wanted.end(), '/', '\\');
     for (auto& candidate : InstallFiles()) {
-        if (Lower(candidate.name) == wanted) {
+        if (platform::AsciiLower(candidate.name) == wanted) {
             file = std::move(candidate);
             return true;
         }
@@ -91,7 +86,7 @@ bool PayloadCatalog::Find(const std::string& urlName, PayloadFile& file) const {
 std::string ServedPayload(const PayloadFile& file, const std::string& host) {
     std::string content;
     platform::ReadWholeFile(file.path, content);
-    const std::string lower = Lower(file.name);
+    const std::string lower = platform::AsciiLower(file.name);
     if (lower.size() < 4 || lower.compare(lower.size() - 4, 4, ".xml") != 0 || host.empty()) return content;
     const std::string from = kDefaultHost;
     for (std::size_t at = content.find(from); at != std::string::npos; at = content.find(from, at + host.size()))

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "common/platform/ascii_case.h"
+
 namespace net {
 
 namespace {
@@ -20,13 +22,7 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-std::string FoldToLower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
+std::string FoldToLower(std::string_view text) { return platform::AsciiLower(text); }
 
 std::optional<std::int64_t> ParseDecimal(std::string_view text) {
     if (text.empty()) return std::nullopt;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/platform/ascii_case.h"
 #include "common/xml/xml_scan.h"
 #include "common/xml/xml_text_codec.h"
 
@@ -17,13 +18,6 @@ std::optional<std::string> AttributeOf(std::string_view text, const Node& node,
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) { return SameName(a, b, true); }
-
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
 
 std::optional<std::string> HtmlMetaCharset(std::string_view text) {
     bool seenHtml = false;
@@ -47,7 +41,7 @@ std::optional<std::string> HtmlMetaCharset(std::string_view text) {
         std::optional<std::string> equiv = AttributeOf(text, node, "http-equiv", true);
         std::optional<std::string> content = AttributeOf(text, node, "content", true);
         if (!equiv || !content || !EqualsIgnoringCase(*equiv, "Content-Type")) continue;
-        std::size_t at = Lower(*content).find("charset=");
+        std::size_t at = platform::AsciiLower(*content).find("charset=");
         if (at == std::string::npos) continue;
         std::string charset = content->substr(at + 8);
         std::size_t stop = charset.find_first_of("; \t\r\n");
