@@ -14,10 +14,7 @@ namespace {
 using namespace colours;
 
 void PaintBody(QPainter& painter, const QRectF& rect) {
-    QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
-    fill.setColorAt(0, kPaper);
-    fill.setColorAt(1, kPanel);
-    painter.fillRect(rect, fill);
+    FillVertical(painter, rect, kPaper, kPanel);
 }
 
 // A thin gold rule under a header band.
@@ -96,10 +93,7 @@ QImage DrawMainBackground() {
     QImage art = NewCanvas(w, h);
     QPainter painter(&art);
     PrepareAntialiased(painter);
-    QLinearGradient body(QPointF(0, band), QPointF(0, h));
-    body.setColorAt(0, kPanel);
-    body.setColorAt(1, QColor(223, 231, 240));
-    painter.fillRect(QRectF(0, band, w, h - band), body);
+    FillVertical(painter, QRectF(0, band, w, h - band), kPanel, QColor(223, 231, 240));
     PaintHeaderBand(painter, QRectF(0, 0, w, band), 2);
     DrawWordmark(painter, QPointF(18, 14), 22, Qt::white);
     DrawText(painter, QPointF(20, 58), QStringLiteral("股票评测客户端"), 11, kHeaderText);
@@ -120,10 +114,7 @@ QImage DrawMainBackground() {
     PaintCard(painter, QRectF(10, 521, 827, 82), 6, QColor(255, 255, 255));
 
     // Status bar.
-    QLinearGradient status(QPointF(0, 605), QPointF(0, h));
-    status.setColorAt(0, QColor(214, 224, 236));
-    status.setColorAt(1, QColor(200, 213, 228));
-    painter.fillRect(QRectF(0, 605, w, h - 605), status);
+    FillVertical(painter, QRectF(0, 605, w, h - 605), QColor(214, 224, 236), QColor(200, 213, 228));
     painter.setPen(QPen(QColor(176, 193, 213), 1));
     painter.drawLine(QPointF(0, 605.5), QPointF(w, 605.5));
     PaintOutline(painter, art.size(), radius);
@@ -136,16 +127,10 @@ QImage DrawPageBackground() {
     QImage art = NewCanvas(w, h);
     QPainter painter(&art);
     PrepareAntialiased(painter);
-    QLinearGradient top(QPointF(0, 0), QPointF(0, row));
-    top.setColorAt(0, QColor(242, 246, 251));
-    top.setColorAt(1, QColor(226, 234, 243));
-    painter.fillRect(QRectF(0, 0, w, row), top);
+    FillVertical(painter, QRectF(0, 0, w, row), QColor(242, 246, 251), QColor(226, 234, 243));
     painter.setPen(QPen(kLine, 1));
     painter.drawLine(QPointF(0, row - 0.5), QPointF(w, row - 0.5));
-    QLinearGradient body(QPointF(0, row), QPointF(0, h));
-    body.setColorAt(0, QColor(252, 253, 255));
-    body.setColorAt(1, QColor(241, 245, 250));
-    painter.fillRect(QRectF(0, row, w, h - row), body);
+    FillVertical(painter, QRectF(0, row, w, h - row), QColor(252, 253, 255), QColor(241, 245, 250));
     painter.setPen(QPen(QColor(176, 193, 213), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), radius, radius);
@@ -158,15 +143,9 @@ QImage DrawComprehensiveBackground() {
     QImage art = NewCanvas(w, h);
     QPainter painter(&art);
     PrepareAntialiased(painter);
-    QLinearGradient body(QPointF(0, 0), QPointF(0, h));
-    body.setColorAt(0, QColor(252, 253, 255));
-    body.setColorAt(1, QColor(241, 245, 250));
-    painter.fillRect(art.rect(), body);
+    FillVertical(painter, art.rect(), QColor(252, 253, 255), QColor(241, 245, 250));
     // Code entry strip, table area and the note lines.
-    QLinearGradient strip(QPointF(0, 0), QPointF(0, 44));
-    strip.setColorAt(0, QColor(244, 248, 252));
-    strip.setColorAt(1, QColor(234, 240, 247));
-    painter.fillRect(QRectF(0, 0, w, 44), strip);
+    FillVertical(painter, QRectF(0, 0, w, 44), QColor(244, 248, 252), QColor(234, 240, 247));
     painter.setPen(QPen(kLine, 1));
     painter.drawLine(QPointF(0, 43.5), QPointF(w, 43.5));
     painter.drawLine(QPointF(12, 226.5), QPointF(w - 12, 226.5));
@@ -179,14 +158,8 @@ QImage DrawDetailBackground() {
     QImage art = NewCanvas(w, h);
     QPainter painter(&art);
     PrepareAntialiased(painter);
-    QLinearGradient body(QPointF(0, 0), QPointF(0, h));
-    body.setColorAt(0, QColor(250, 252, 254));
-    body.setColorAt(1, QColor(228, 236, 245));
-    painter.fillRect(art.rect(), body);
-    QLinearGradient head(QPointF(0, 0), QPointF(0, 30));
-    head.setColorAt(0, QColor(224, 234, 245));
-    head.setColorAt(1, QColor(210, 223, 238));
-    painter.fillRect(QRectF(0, 0, w, 30), head);
+    FillVertical(painter, art.rect(), QColor(250, 252, 254), QColor(228, 236, 245));
+    FillVertical(painter, QRectF(0, 0, w, 30), QColor(224, 234, 245), QColor(210, 223, 238));
     painter.fillRect(QRectF(0, 30, w, 2), kGold);
     painter.end();
     return FinishWindow(art, 0);
@@ -198,10 +171,7 @@ QImage DrawTipBackground() {
     QPainter painter(&art);
     PrepareAntialiased(painter);
     PaintBody(painter, QRectF(0, 0, w, h));
-    QLinearGradient head(QPointF(0, 0), QPointF(0, 18));
-    head.setColorAt(0, kNavyLight);
-    head.setColorAt(1, kNavy);
-    painter.fillRect(QRectF(0, 0, w, 18), head);
+    FillVertical(painter, QRectF(0, 0, w, 18), kNavyLight, kNavy);
     painter.fillRect(QRectF(0, 17, w, 1), kGold);
     DrawWordmark(painter, QPointF(6, 3.5), 11, Qt::white);
     PaintOutline(painter, art.size(), radius);

@@ -72,9 +72,7 @@ void PaintFace(QPainter& painter, const QRectF& face, const Look& look, qreal ra
     } else {
         path.addRoundedRect(face, radius, radius);
     }
-    QLinearGradient fill(face.topLeft(), face.bottomLeft());
-    fill.setColorAt(0, look.top);
-    fill.setColorAt(1, look.bottom);
+    const QLinearGradient fill = VerticalGradient(face, look.top, look.bottom);
     painter.setPen(QPen(look.border, 1));
     painter.setBrush(fill);
     painter.drawPath(path);

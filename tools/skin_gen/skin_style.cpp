@@ -28,6 +28,17 @@ void PrepareAntialiased(QPainter& painter) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
+QLinearGradient VerticalGradient(const QRectF& rect, const QColor& top, const QColor& bottom) {
+    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    return gradient;
+}
+
+void FillVertical(QPainter& painter, const QRectF& rect, const QColor& top, const QColor& bottom) {
+    painter.fillRect(rect, VerticalGradient(rect, top, bottom));
+}
+
 QImage FinishWindow(const QImage& art, int radius) {
     QImage flat(art.size(), QImage::Format_RGB32);
     flat.fill(colours::kPaper);
@@ -91,9 +102,7 @@ void DrawCentredText(QPainter& painter, const QRectF& rect, const QString& text,
 void DrawWordmark(QPainter& painter, QPointF topLeft, int pixelSize, const QColor& textColour) {
     const qreal tile = pixelSize * 1.05;
     const QRectF tileRect(topLeft, QSizeF(tile, tile));
-    QLinearGradient gold(tileRect.topLeft(), tileRect.bottomLeft());
-    gold.setColorAt(0, colours::kGoldLight);
-    gold.setColorAt(1, colours::kGold);
+    const QLinearGradient gold = VerticalGradient(tileRect, colours::kGoldLight, colours::kGold);
     painter.setPen(Qt::NoPen);
     painter.setBrush(gold);
     painter.drawRoundedRect(tileRect, tile * 0.22, tile * 0.22);
@@ -114,10 +123,7 @@ void DrawWordmark(QPainter& painter, QPointF topLeft, int pixelSize, const QColo
 }
 
 void PaintHeaderBand(QPainter& painter, const QRectF& band, int seed) {
-    QLinearGradient fill(band.topLeft(), band.bottomLeft());
-    fill.setColorAt(0, colours::kNavyLight);
-    fill.setColorAt(1, colours::kNavy);
-    painter.fillRect(band, fill);
+    FillVertical(painter, band, colours::kNavyLight, colours::kNavy);
 
     // Faint grid and a rising price line on the right half.
     painter.save();
@@ -143,9 +149,7 @@ void PaintHeaderBand(QPainter& painter, const QRectF& band, int seed) {
     area.lineTo(band.right(), band.bottom());
     area.lineTo(band.left() + band.width() * 0.42, band.bottom());
     area.closeSubpath();
-    QLinearGradient areaFill(band.topLeft(), band.bottomLeft());
-    areaFill.setColorAt(0, QColor(255, 255, 255, 30));
-    areaFill.setColorAt(1, QColor(255, 255, 255, 0));
+    const QLinearGradient areaFill = VerticalGradient(band, QColor(255, 255, 255, 30), QColor(255, 255, 255, 0));
     painter.fillPath(area, areaFill);
     painter.setPen(QPen(QColor(242, 207, 122, 70), 1.4));
     painter.drawPath(line);

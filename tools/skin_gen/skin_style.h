@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
@@ -36,6 +37,10 @@ QFont SkinFont(int pixelSize, bool bold = false);
 // A transparent canvas to draw on, antialiased.
 QImage NewCanvas(int width, int height);
 void PrepareAntialiased(QPainter& painter);
+
+// A top-to-bottom gradient over `rect`, and `rect` filled with it.
+QLinearGradient VerticalGradient(const QRectF& rect, const QColor& top, const QColor& bottom);
+void FillVertical(QPainter& painter, const QRectF& rect, const QColor& top, const QColor& bottom);
 
 // A window background: `art` over the paper colour inside a rounded rectangle of
 // `radius` (0: the whole rectangle), pure black outside. No pixel inside is pure black.
