@@ -17,6 +17,13 @@ function(_quorvel_refuse_qt name deps)
   endforeach()
 endfunction()
 
+# Settings every Qt-free target shares. QUORVEL_CORE_LAYER lets window-layer headers
+# refuse to be included from the core (see client/app/window_layer.h).
+function(quorvel_core_settings name)
+  target_compile_definitions(${name} PRIVATE QUORVEL_CORE_LAYER=1)
+  set_property(TARGET ${name} PROPERTY AUTOMOC OFF)
+endfunction()
+
 function(quorvel_core_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
   _quorvel_refuse_qt(${name} "${ARG_DEPENDS}")
@@ -24,7 +31,7 @@ function(quorvel_core_library name)
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
   set_property(TARGET ${name} PROPERTY QUORVEL_LAYER core)
-  set_property(TARGET ${name} PROPERTY AUTOMOC OFF)
+  quorvel_core_settings(${name})
 endfunction()
 
 function(quorvel_ui_library name)
@@ -43,7 +50,7 @@ function(quorvel_core_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gmock GTest::gtest_main)
-  set_property(TARGET ${name} PROPERTY AUTOMOC OFF)
+  quorvel_core_settings(${name})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS core)
 endfunction()
 

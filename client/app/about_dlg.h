@@ -1,5 +1,6 @@
 #pragma once
 // CAboutDlg: the about window, a shaped picture with a close button.
+#include "client/app/window_layer.h"
 #include <QDialog>
 
 #include "common/ui/skin_image.h"

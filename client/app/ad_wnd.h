@@ -1,6 +1,7 @@
 #pragma once
 // CAdWnd: an advertisement picture in the main window, shaped like its picture, with the
 // hand cursor; a left click opens its link.
+#include "client/app/window_layer.h"
 #include <QWidget>
 
 #include <string>

@@ -2,9 +2,17 @@
 
 #include "client/app/login_dlg.h"
 #include "client/app/main_dlg.h"
+#include "client/core/client_config.h"
+#include "client/core/session.h"
+#include "client/data/document_source.h"
 #include "common/ui/main_window.h"
 
 int CClientApp::InitInstance() {
+    const ClientConfig config = LoadConfig();
+    ServerDocumentSource documents(config.serverBase);
+    // One session for the whole run: a guest entry after a logout keeps the password the
+    // session held, as the current password always has.
+    Session session;
     bool openedByLogout = false;
     for (;;) {
         // Each login and each main window is a fresh object, made the application's main
@@ -12,7 +20,7 @@ int CClientApp::InitInstance() {
         // long session of logouts does not pile up windows.
         int entered;
         {
-            CLoginDlg login(openedByLogout);
+            CLoginDlg login(config, session, openedByLogout);
             ui::SetMainWindow(&login);
             entered = login.exec();
             ui::SetMainWindow(nullptr);
@@ -21,7 +29,7 @@ int CClientApp::InitInstance() {
 
         int result;
         {
-            CMainDlg mainDlg;
+            CMainDlg mainDlg(config, session, documents);
             ui::SetMainWindow(&mainDlg);
             result = mainDlg.exec();
             ui::SetMainWindow(nullptr);

@@ -2,6 +2,7 @@
 // CClientApp: the client's start-up. It runs the login window modally; after a login or
 // a guest entry the main window runs, and a logout opens a fresh login window that does
 // not log in by itself. Closing the login window or exiting the main window ends the run.
+#include "client/app/window_layer.h"
 class CClientApp {
 public:
     // Runs the chain of windows; returns when the user closed the login window or

@@ -1,6 +1,7 @@
 #pragma once
 // Control, dialog, timer and command numbers of the login window, the main window and
 // its tray menu. Every control's objectName is its number, so tests find controls by id.
+#include "client/app/window_layer.h"
 
 namespace ids {
 

@@ -9,12 +9,13 @@
 #include <QPainter>
 #include <QTimerEvent>
 
-#include "client/app/app_config.h"
+#include "client/core/client_config.h"
 #include "client/app/app_icon.h"
-#include "client/app/client_util.h"
+#include "client/core/client_util.h"
 #include "client/app/control_ids.h"
-#include "client/app/gbk.h"
-#include "client/app/login_request.h"
+#include "client/core/gbk.h"
+#include "client/core/login_request.h"
+#include "client/core/session.h"
 #include "client/app/tip.h"
 #include "client/widgets/html_label.h"
 #include "common/platform/paths.h"
@@ -44,13 +45,16 @@ QFont LinkFont() {
 
 }  // namespace
 
-CLoginDlg::CLoginDlg(bool openedByLogout, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), openedByLogout_(openedByLogout) {
+CLoginDlg::CLoginDlg(const ClientConfig& config, Session& session, bool openedByLogout,
+                     QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      config_(config),
+      session_(session),
+      openedByLogout_(openedByLogout) {
     setObjectName(QString::number(ids::kLoginDialog));
     setWindowIcon(AppIcon());
     setWindowTitle(QStringLiteral("Quorvel"));
     resize(ui::DluSize(277, 173));
-    LoadConfig();
     BuildControls();
     skinned_ = LoadSkin();
     if (!skinned_) return;
@@ -110,13 +114,11 @@ void CLoginDlg::BuildControls() {
 }
 
 bool CLoginDlg::LoadSkin() {
-    InitProgramDirectory();
-    const std::string dir = ProcessValues().programDirectory;
-    if (!skin_.Load(platform::JoinPath(dir, "image\\login.gif"))) return false;
+    if (!skin_.Load(platform::JoinPath(config_.programDirectory, "image\\login.gif"))) return false;
     if (!skin_.ShapeWindow(this)) return false;
     update();
 
-    const SiteHosts& hosts = ProcessValues().hosts;
+    const SiteHosts& hosts = config_.hosts;
     struct LinkSpec {
         CHtmlLabel* label;
         const char* text;
@@ -213,14 +215,14 @@ void CLoginDlg::paintEvent(QPaintEvent*) {
 }
 
 bool CLoginDlg::CheckOnline() {
-    if (CClientUtil().IsOnline(HostUrl(ProcessValues().serverBase, ""))) return true;
+    if (CClientUtil().IsOnline(HostUrl(config_.serverBase, ""))) return true;
     ShowTip(this, Gbk("您的网络链接有问题!"));
     return false;
 }
 
 void CLoginDlg::OnLogin() {
     StopAutoLoginTimer();
-    const std::string baseUrl = HostUrl(ProcessValues().serverBase, "");
+    const std::string baseUrl = HostUrl(config_.serverBase, "");
     if (!CheckOnline()) return;
     const std::string name = ui::FromQString(userName_->currentText());
     const std::string password = ui::FromQString(password_->text());
@@ -245,14 +247,13 @@ void CLoginDlg::OnLogin() {
         request.SaveAccount();
     else
         request.ForgetPassword();
-    ProcessValues().userName = name;
-    ProcessValues().password = password;
+    session_.LogIn(name, password);
     Enter();
 }
 
 void CLoginDlg::OnGuest() {
     if (!CheckOnline()) return;
-    ProcessValues().userName = std::string(kGuestUserName);
+    session_.EnterAsGuest();
     Enter();
 }
 

@@ -2,14 +2,17 @@
 // CLoginDlg: the first window of the client. It reads the configuration, offers the
 // remembered accounts, logs a user in against the evaluation server (or lets a visitor
 // in as a guest) and remembers the account. Its modal run ends with kEntered when the
-// user got in (the process-wide user name and password are then set) or kClosed.
+// user got in (the session it was given then holds the user) or kClosed.
+#include "client/app/window_layer.h"
 #include <QDialog>
 
 #include <string>
 
-#include "client/app/remembered_accounts.h"
+#include "client/core/client_config.h"
+#include "client/core/remembered_accounts.h"
 #include "common/ui/skin_image.h"
 
+struct Session;
 class CHtmlLabel;
 class CKbcBmp;
 class QCheckBox;
@@ -24,7 +27,9 @@ public:
 
     // A window opened by logout shows the first remembered account and never logs in
     // by itself.
-    explicit CLoginDlg(bool openedByLogout = false, QWidget* parent = nullptr);
+    // `session` receives the user on a successful login or guest entry.
+    CLoginDlg(const ClientConfig& config, Session& session, bool openedByLogout = false,
+              QWidget* parent = nullptr);
     ~CLoginDlg() override;
 
     // False when the skin could not be loaded: the window then closes at once.
@@ -55,6 +60,8 @@ private:
     bool CheckOnline();
     void Enter();
 
+    const ClientConfig& config_;
+    Session& session_;
     bool openedByLogout_;
     bool skinned_ = false;
     int autoLoginTimer_ = 0;

@@ -11,12 +11,12 @@
 
 #include "client/app/about_dlg.h"
 #include "client/app/ad_wnd.h"
-#include "client/app/app_config.h"
+#include "client/core/client_config.h"
 #include "client/app/app_icon.h"
 #include "client/app/control_ids.h"
-#include "client/app/gbk.h"
-#include "client/app/main_advert.h"
-#include "client/app/main_links.h"
+#include "client/core/gbk.h"
+#include "client/core/main_advert.h"
+#include "client/core/main_links.h"
 #include "client/app/system_tray.h"
 #include "client/app/tip.h"
 #include "client/data/history_info.h"
@@ -54,13 +54,6 @@ QWidget* Placeholder(QWidget* parent, int id, const QRect& rect) {
     return widget;
 }
 
-// The program directory the login window computed (or, for a window opened without
-// one, the running program's).
-std::string ProgramDir() {
-    const std::string& dir = ProcessValues().programDirectory;
-    return dir.empty() ? platform::ProgramDirectory() : dir;
-}
-
 QFont LinkFont() {
     QFont font;
     font.setPixelSize(12);
@@ -77,8 +70,12 @@ void SetUpLink(CHtmlLabel* link, ui::ColorRef normal, bool normalUnderline, ui::
 
 }  // namespace
 
-CMainDlg::CMainDlg(QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint) {
+CMainDlg::CMainDlg(const ClientConfig& config, const Session& session, DocumentSource& documents,
+                   QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
+      config_(config),
+      session_(session),
+      documents_(documents) {
     setObjectName(QString::number(ids::kMainDialog));
     setWindowIcon(AppIcon());
     setWindowTitle(QStringLiteral("Quorvel"));
@@ -94,6 +91,12 @@ CMainDlg::CMainDlg(QWidget* parent)
 }
 
 CMainDlg::~CMainDlg() { BeginClosing(); }
+
+// The configured program directory (or, for a configuration made without one, the
+// running program's).
+std::string CMainDlg::ProgramDir() const {
+    return config_.programDirectory.empty() ? platform::ProgramDirectory() : config_.programDirectory;
+}
 
 // Controls stand on the frames of the main picture (pixels; the window is 565 x 390
 // dialog units): pages on the large card, history and advertisements below it, the web
@@ -154,7 +157,7 @@ void CMainDlg::BuildControls() {
 
 void CMainDlg::LoadHistory() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    CHistoryInfo history;
+    CHistoryInfo history(documents_);
     QApplication::restoreOverrideCursor();
     if (history.Found())
         historyText_->setText(ui::ToQString(history.Msg1() + "\r\n  \r\n" + history.Msg2()));
@@ -171,7 +174,7 @@ void CMainDlg::AddTrayIcon() {
 void CMainDlg::CreateWebStrip() {
     webStrip_ = new CHtmlCtl(this);
     if (webStrip_->CreateFromStatic(ids::kWebStrip, this))
-        webStrip_->Navigate(HostUrl(ProcessValues().hosts.productSite, "/zs/zs.html"));
+        webStrip_->Navigate(HostUrl(config_.hosts.productSite, "/zs/zs.html"));
 }
 
 bool CMainDlg::ApplySkinAndLinks() {
@@ -208,9 +211,8 @@ bool CMainDlg::ApplySkinAndLinks() {
 }
 
 void CMainDlg::SetUpLinks() {
-    const ClientValues& values = ProcessValues();
-    const SiteHosts& hosts = values.hosts;
-    const bool guest = values.userName == kGuestUserName;
+    const SiteHosts& hosts = config_.hosts;
+    const bool guest = session_.guest;
     if (guest) {
         logoutLink_->hide();
         // Without the logout link the greeting takes the whole chip.
@@ -227,18 +229,18 @@ void CMainDlg::SetUpLinks() {
                   HostUrl(hosts.accountPortal, "/Web/Register.aspx?fromkey=client"));
     else
         SetUpLink(accountLink_, kWhite, false, kWhite, Gbk("我的Kestrun"),
-                  PortalLoginUrl(values.userName, values.password));
+                  PortalLoginUrl(hosts, session_.userName, session_.password));
     SetUpLink(recommendLink_, kWhite, false, kWhite, Gbk("推荐给好友"),
               HostUrl(hosts.recommendSite, "/default.aspx"));
     SetUpLink(homeLink_, kWhite, false, kWhite, Gbk("官网"), HostUrl(hosts.productSite, "/"));
 
-    greeting_->setText(ui::ToQString((guest ? Gbk("游客") : values.userName) + Gbk(" 您好!")));
+    greeting_->setText(ui::ToQString((guest ? Gbk("游客") : session_.userName) + Gbk(" 您好!")));
     greeting_->textColor = kComplaintColor;
     greeting_->RedrawOnParent();
 }
 
 void CMainDlg::CreateAdverts() {
-    const AdvertChoice choices[2] = {ChooseMainAdvert(), SecondAdvert()};
+    const AdvertChoice choices[2] = {ChooseMainAdvert(config_.hosts), SecondAdvert(config_.hosts)};
     for (int i = 0; i < 2; ++i) {
         ads_[i] = new CAdWnd();
         if (ads_[i]->Create(this, choices[i].link, choices[i].picture)) {
@@ -268,7 +270,7 @@ void CMainDlg::ShowPage(int buttonId) {
 }
 
 void CMainDlg::OnCommand(int id) {
-    const SiteHosts& hosts = ProcessValues().hosts;
+    const SiteHosts& hosts = config_.hosts;
     switch (id) {
         case ids::kEvalPageButton:
         case ids::kAnalysisPageButton:

@@ -3,14 +3,18 @@
 // their buttons, the greeting and links of the top bar, the history text, the web strip,
 // two advertisements, the tray icon with its menu, and logout and exit. Its modal run
 // ends with kExited or kLoggedOut.
+#include "client/app/window_layer.h"
 #include <QDialog>
 
 #include <atomic>
 #include <string>
 
+#include "client/core/client_config.h"
+#include "client/core/session.h"
 #include "common/ui/skin_image.h"
 
 class CAdWnd;
+class DocumentSource;
 class CAnalysisPage;
 class CColorLabel;
 class CEvalPage;
@@ -26,7 +30,9 @@ class CMainDlg : public QDialog {
 public:
     enum Result { kExited = QDialog::Rejected, kLoggedOut = 2 };
 
-    explicit CMainDlg(QWidget* parent = nullptr);
+    // The window keeps copies of the configuration and session; `documents` must outlive it.
+    CMainDlg(const ClientConfig& config, const Session& session, DocumentSource& documents,
+             QWidget* parent = nullptr);
     ~CMainDlg() override;
 
     // False when the skin (or a page background) could not be loaded: the window then
@@ -48,6 +54,7 @@ public:
     CSkinPage* Page(int buttonId) const;
     CAdWnd* AdWindow(int index) const { return ads_[index]; }
     CHtmlCtl* WebStrip() const { return webStrip_; }
+    const Session& CurrentSession() const { return session_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -73,6 +80,11 @@ private:
     void Logout();
     void BeginClosing();
 
+    std::string ProgramDir() const;
+
+    const ClientConfig config_;
+    const Session session_;
+    DocumentSource& documents_;
     bool skinned_ = false;
     bool minimised_ = false;
     std::atomic<bool> closing_{false};

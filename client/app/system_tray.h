@@ -1,6 +1,7 @@
 #pragma once
 // CSystemTray: the client's icon in the notification area and its menu. Where the
 // desktop has no notification area AddIcon fails and the client runs without both.
+#include "client/app/window_layer.h"
 #include <QObject>
 #include <QIcon>
 

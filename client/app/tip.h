@@ -1,5 +1,6 @@
 #pragma once
 // Shows one of the client's short messages in the tip window (information style).
+#include "client/app/window_layer.h"
 #include <string>
 
 class QWidget;

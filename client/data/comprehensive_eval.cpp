@@ -125,9 +125,6 @@ std::vector<std::string> DimensionBlock::Texts() const {
 
 CComprehensiveEval::CComprehensiveEval() : slots_{EmptySlot(), EmptySlot()} {}
 
-CComprehensiveEval::CComprehensiveEval(const std::string& code)
-    : CComprehensiveEval(code, ServerDocuments()) {}
-
 CComprehensiveEval::CComprehensiveEval(const std::string& code, DocumentSource& source)
     : CComprehensiveEval() {
     code_ = code;

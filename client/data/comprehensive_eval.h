@@ -65,7 +65,6 @@ public:
     CComprehensiveEval();
     // Fetches and reads the evaluation of `code`, then the recommended stocks. An empty
     // code fetches nothing.
-    explicit CComprehensiveEval(const std::string& code);
     CComprehensiveEval(const std::string& code, DocumentSource& source);
 
     bool Found() const { return found_; }

@@ -6,9 +6,6 @@
 
 using record_walk::TextIf;
 
-CDiagnosisComment::CDiagnosisComment(const std::string& code, const std::string& folder)
-    : CDiagnosisComment(code, folder, ServerDocuments()) {}
-
 CDiagnosisComment::CDiagnosisComment(const std::string& code, const std::string& folder,
                                      DocumentSource& source)
     : code_(code), folder_(folder) {

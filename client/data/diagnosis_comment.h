@@ -8,7 +8,6 @@ class DocumentSource;
 
 class CDiagnosisComment {
 public:
-    CDiagnosisComment(const std::string& code, const std::string& folder);
     CDiagnosisComment(const std::string& code, const std::string& folder,
                       DocumentSource& source);
 

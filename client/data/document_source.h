@@ -15,5 +15,13 @@ public:
     virtual void Load(const std::string& path, CXmlFile& doc) = 0;
 };
 
-// The evaluation server named by the configuration.
-DocumentSource& ServerDocuments();
+// The evaluation server: "http://" + server base + path. Holds its own copy of the base,
+// so a worker thread may use it while the window that made it goes on.
+class ServerDocumentSource final : public DocumentSource {
+public:
+    explicit ServerDocumentSource(std::string serverBase);
+    void Load(const std::string& path, CXmlFile& doc) override;
+
+private:
+    std::string serverBase_;
+};

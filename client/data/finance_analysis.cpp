@@ -20,16 +20,11 @@ std::vector<std::string> FinanceRow::Texts() const {
     return texts;
 }
 
-CFinanceAnalysis::CFinanceAnalysis() : CFinanceAnalysis(ServerDocuments()) {}
-
 CFinanceAnalysis::CFinanceAnalysis(DocumentSource& source) {
     CXmlFile doc;
     source.Load("/KRClientInfo/CWFX/infoCWFX.xml", doc);
     ReadList(doc);
 }
-
-CFinanceAnalysis::CFinanceAnalysis(const std::string& code)
-    : CFinanceAnalysis(code, ServerDocuments()) {}
 
 CFinanceAnalysis::CFinanceAnalysis(const std::string& code, DocumentSource& source)
     : code_(code) {

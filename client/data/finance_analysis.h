@@ -35,10 +35,8 @@ struct FinanceRow {
 class CFinanceAnalysis {
 public:
     // The top-50 list.
-    CFinanceAnalysis();
     explicit CFinanceAnalysis(DocumentSource& source);
     // One stock.
-    explicit CFinanceAnalysis(const std::string& code);
     CFinanceAnalysis(const std::string& code, DocumentSource& source);
 
     bool Found() const { return found_; }

@@ -6,8 +6,6 @@
 
 using record_walk::TextIf;
 
-CHistoryInfo::CHistoryInfo() : CHistoryInfo(ServerDocuments()) {}
-
 CHistoryInfo::CHistoryInfo(DocumentSource& source) {
     CXmlFile doc;
     source.Load("/KRClientInfo/Info_History.xml", doc);

@@ -7,7 +7,6 @@ class DocumentSource;
 
 class CHistoryInfo {
 public:
-    CHistoryInfo();
     explicit CHistoryInfo(DocumentSource& source);
 
     bool Found() const { return found_; }

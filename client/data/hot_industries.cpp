@@ -7,8 +7,6 @@ std::vector<std::string> HotIndustryRow::Texts() const {
     return {industryName, avgUpDown, num, tradingTime};
 }
 
-CHotIndustries::CHotIndustries() : CHotIndustries(ServerDocuments()) {}
-
 CHotIndustries::CHotIndustries(DocumentSource& source) {
     CXmlFile doc;
     source.Load("/clientweb/GetRmhy.aspx", doc);

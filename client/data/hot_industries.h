@@ -19,7 +19,6 @@ struct HotIndustryRow {
 
 class CHotIndustries : public AnchorRows<HotIndustryRow, 10> {
 public:
-    CHotIndustries();
     explicit CHotIndustries(DocumentSource& source);
 
 };

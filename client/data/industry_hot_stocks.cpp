@@ -7,8 +7,6 @@ std::vector<std::string> IndustryHotStocksRow::Texts() const {
     return {industryName, ledShares1, ledShares2, maxTurnover1, maxTurnover2, tradingTime};
 }
 
-CIndustryHotStocks::CIndustryHotStocks() : CIndustryHotStocks(ServerDocuments()) {}
-
 CIndustryHotStocks::CIndustryHotStocks(DocumentSource& source) {
     CXmlFile doc;
     source.Load("/clientweb/GetHyrg.aspx", doc);

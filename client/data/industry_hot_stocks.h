@@ -22,6 +22,5 @@ struct IndustryHotStocksRow {
 
 class CIndustryHotStocks : public AnchorRows<IndustryHotStocksRow, 1000> {
 public:
-    CIndustryHotStocks();
     explicit CIndustryHotStocks(DocumentSource& source);
 };

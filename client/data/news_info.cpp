@@ -7,9 +7,6 @@
 
 using record_walk::TextIf;
 
-CNewsInfo::CNewsInfo(const std::string& lastShownTime)
-    : CNewsInfo(lastShownTime, ServerDocuments()) {}
-
 CNewsInfo::CNewsInfo(const std::string& lastShownTime, DocumentSource& source)
     : lastShownTime_(lastShownTime) {
     CXmlFile doc;

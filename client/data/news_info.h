@@ -8,7 +8,6 @@ class DocumentSource;
 
 class CNewsInfo {
 public:
-    explicit CNewsInfo(const std::string& lastShownTime);
     CNewsInfo(const std::string& lastShownTime, DocumentSource& source);
 
     bool HasNewNews() const { return newNews_; }

@@ -7,9 +7,6 @@ std::vector<std::string> StockSectorRow::Texts() const {
     return {category, avgUpDown, bkName, tradingTime};
 }
 
-CStockSectors::CStockSectors(const std::string& code)
-    : CStockSectors(code, ServerDocuments()) {}
-
 CStockSectors::CStockSectors(const std::string& code, DocumentSource& source) : code_(code) {
     CXmlFile doc;
     source.Load("/clientweb/GetSsbk.aspx?stockid=" + code_, doc);

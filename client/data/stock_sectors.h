@@ -20,7 +20,6 @@ struct StockSectorRow {
 
 class CStockSectors : public AnchorRows<StockSectorRow, 100> {
 public:
-    explicit CStockSectors(const std::string& code);
     CStockSectors(const std::string& code, DocumentSource& source);
 
     const std::string& Code() const { return code_; }

@@ -8,9 +8,6 @@
 
 using record_walk::TextIf;
 
-CTopEyesSeries::CTopEyesSeries(const std::string& code, const std::string& folder)
-    : CTopEyesSeries(code, folder, ServerDocuments()) {}
-
 CTopEyesSeries::CTopEyesSeries(const std::string& code, const std::string& folder,
                                DocumentSource& source)
     : code_(code), folder_(folder) {

@@ -9,7 +9,6 @@ class DocumentSource;
 
 class CTopEyesSeries {
 public:
-    CTopEyesSeries(const std::string& code, const std::string& folder);
     CTopEyesSeries(const std::string& code, const std::string& folder, DocumentSource& source);
 
     bool Found() const { return found_; }

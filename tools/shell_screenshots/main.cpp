@@ -18,7 +18,9 @@
 #include <string>
 
 #include "client/app/about_dlg.h"
-#include "client/app/app_config.h"
+#include "client/core/session.h"
+#include "client/data/document_source.h"
+#include "client/core/client_config.h"
 #include "client/app/login_dlg.h"
 #include "client/app/main_dlg.h"
 #include "client/panels/tip_dlg.h"
@@ -84,21 +86,21 @@ int main(int argc, char** argv) {
     platform::SetProgramDirectoryForTesting(dir);
     Stage(dir, server.BaseHost());
 
+    const ClientConfig config = LoadConfig();
+    ServerDocumentSource documents(config.serverBase);
+    Session session;
     {
-        CLoginDlg login;
+        CLoginDlg login(config, session);
         Shoot(login, "shell_login.png");
     }
-    LoadConfig();
-    InitProgramDirectory();
-    ProcessValues().userName = std::string(kGuestUserName);
+    session.EnterAsGuest();
     {
-        CMainDlg main;
+        CMainDlg main(config, session, documents);
         Shoot(main, "shell_main_guest.png", OnScreen() ? 2500 : 300);
     }
-    ProcessValues().userName = "demo";
-    ProcessValues().password = "demo123";
+    session.LogIn("demo", "demo123");
     {
-        CMainDlg main;
+        CMainDlg main(config, session, documents);
         Shoot(main, "shell_main_demo.png", OnScreen() ? 2500 : 300);
     }
     {

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
-#include "client/app/app_config.h"
-#include "client/app/client_util.h"
+#include "client/core/client_config.h"
+#include "client/core/client_util.h"
 #include "client/app/control_ids.h"
 #include "client/app/login_dlg.h"
 #include "client/app/shell_fixture.h"
@@ -52,13 +52,13 @@ protected:
 };
 
 TEST_F(LoginDlgTest, OpensSkinnedWithBothBoxesChecked) {
-    CLoginDlg login;
+    CLoginDlg login(config_, session_);
     ASSERT_TRUE(login.IsSkinned());
     EXPECT_EQ(login.windowTitle(), "Quorvel");
     EXPECT_FALSE(login.mask().isEmpty());
     EXPECT_TRUE(Control<QCheckBox>(login, ids::kRememberPassword)->isChecked());
     EXPECT_TRUE(Control<QCheckBox>(login, ids::kAutoLogin)->isChecked());
-    EXPECT_EQ(ProcessValues().serverBase, Server().BaseHost());
+    EXPECT_EQ(config_.serverBase, Server().BaseHost());
     EXPECT_FALSE(login.AutoLoginPending());
 
     // Unchecking "remember" unchecks automatic login; checking automatic login checks
@@ -71,25 +71,25 @@ TEST_F(LoginDlgTest, OpensSkinnedWithBothBoxesChecked) {
 
 TEST_F(LoginDlgTest, GuestEntersWithoutAskingTheServerForALogin) {
     ui::ScopedModalAnswers answers;
-    CLoginDlg login;
-    ProcessValues().password = "kept";
+    CLoginDlg login(config_, session_);
+    session_.password = "kept";
     login.OnGuest();
     EXPECT_EQ(login.result(), CLoginDlg::kEntered);
-    EXPECT_EQ(ProcessValues().userName, "guest");
-    EXPECT_EQ(ProcessValues().password, "kept");
+    EXPECT_EQ(session_.userName, "guest");
+    EXPECT_EQ(session_.password, "kept");
     EXPECT_TRUE(answers.Prompts().empty());
 }
 
 TEST_F(LoginDlgTest, DemoAccountLogsInAndIsRemembered) {
     ui::ScopedModalAnswers answers;
-    CLoginDlg login;
+    CLoginDlg login(config_, session_);
     Type(login, "demo", "demo123");
     QTest::mouseClick(Control<QCheckBox>(login, ids::kAutoLogin), Qt::LeftButton);  // off
     login.OnLogin();
     EXPECT_TRUE(answers.Prompts().empty());
     EXPECT_EQ(login.result(), CLoginDlg::kEntered);
-    EXPECT_EQ(ProcessValues().userName, "demo");
-    EXPECT_EQ(ProcessValues().password, "demo123");
+    EXPECT_EQ(session_.userName, "demo");
+    EXPECT_EQ(session_.password, "demo123");
     EXPECT_EQ(Control<QLabel>(login, ids::kStatus)->text(), QStringLiteral("正在登陆......"));
     // The server got the parameters in order, with the machine's address and version.
     const std::string log = Server().Log();
@@ -105,7 +105,7 @@ TEST_F(LoginDlgTest, DemoAccountLogsInAndIsRemembered) {
 TEST_F(LoginDlgTest, RefusedEmptyAndUnreachableLoginsKeepTheWindow) {
     ui::ScopedModalAnswers answers;
     {
-        CLoginDlg login;
+        CLoginDlg login(config_, session_);
         Type(login, "demo", "wrong");
         // Enter in either field starts the login.
         QTest::keyClick(Control<QComboBox>(login, ids::kUserName)->lineEdit(), Qt::Key_Return);
@@ -119,7 +119,7 @@ TEST_F(LoginDlgTest, RefusedEmptyAndUnreachableLoginsKeepTheWindow) {
     }
     WriteConfig(DeadHost());
     {
-        CLoginDlg login;
+        CLoginDlg login(config_, session_);
         Type(login, "demo", "demo123");
         login.OnLogin();
         login.OnGuest();
@@ -133,12 +133,12 @@ TEST_F(LoginDlgTest, RefusedEmptyAndUnreachableLoginsKeepTheWindow) {
     EXPECT_EQ(answers.Prompts()[4].message, G("您的网络链接有问题!"));
     EXPECT_EQ(answers.Prompts()[5].message, G("您的网络链接有问题!"));
     EXPECT_EQ(answers.Prompts()[0].dialog, "CTipDlg");
-    EXPECT_TRUE(ProcessValues().userName.empty());
+    EXPECT_TRUE(session_.userName.empty());
 }
 
 TEST_F(LoginDlgTest, ChoosingARememberedNameFillsItsPassword) {
     WriteFile("LoginInfo.xml", AutoLoginFile(""));
-    CLoginDlg login;
+    CLoginDlg login(config_, session_);
     auto* names = Control<QComboBox>(login, ids::kUserName);
     ASSERT_EQ(names->count(), 2);
     EXPECT_EQ(names->itemText(0), "bob");
@@ -155,7 +155,7 @@ TEST_F(LoginDlgTest, AutomaticLoginAfterHalfASecondButNotAfterLogout) {
     WriteFile("LoginInfo.xml", AutoLoginFile("demo"));
     ui::ScopedModalAnswers answers;
     {
-        CLoginDlg login;
+        CLoginDlg login(config_, session_);
         EXPECT_EQ(Control<QComboBox>(login, ids::kUserName)->currentText(), "demo");
         EXPECT_EQ(Control<QLineEdit>(login, ids::kPassword)->text(), "demo123");
         EXPECT_TRUE(login.AutoLoginPending());
@@ -163,10 +163,10 @@ TEST_F(LoginDlgTest, AutomaticLoginAfterHalfASecondButNotAfterLogout) {
         clock.start();
         EXPECT_EQ(RunFor(login, 5000), CLoginDlg::kEntered);
         EXPECT_GE(clock.elapsed(), 450);
-        EXPECT_EQ(ProcessValues().userName, "demo");
+        EXPECT_EQ(session_.userName, "demo");
     }
     {
-        CLoginDlg login(/*openedByLogout=*/true);
+        CLoginDlg login(config_, session_, /*openedByLogout=*/true);
         EXPECT_EQ(Control<QComboBox>(login, ids::kUserName)->currentText(), "bob");
         EXPECT_FALSE(login.AutoLoginPending());
         EXPECT_EQ(RunFor(login, 900), -1);
@@ -179,21 +179,21 @@ TEST_F(LoginDlgTest, AutomaticLoginOfAnAccountWithoutPasswordAsksForIt) {
               "<R><LoginInfo><AutoLogin UserName=\"demo\"/>"
               "<HistoryLogin UserName=\"demo\" Psw=\"\"/></LoginInfo></R>");
     ui::ScopedModalAnswers answers;
-    CLoginDlg login;
+    CLoginDlg login(config_, session_);
     EXPECT_EQ(RunFor(login, 1500), -1);
     ASSERT_EQ(answers.Prompts().size(), 1u);
     EXPECT_EQ(answers.Prompts()[0].message, G("用户名或密码不能为空!"));
 }
 
 TEST_F(LoginDlgTest, EscapeClosesTheWindow) {
-    CLoginDlg login;
+    CLoginDlg login(config_, session_);
     QTimer::singleShot(0, &login, [&] { QTest::keyClick(&login, Qt::Key_Escape); });
     EXPECT_EQ(login.exec(), CLoginDlg::kClosed);
 }
 
 TEST_F(LoginDlgTest, MissingSkinClosesAtOnce) {
     WriteFile("image/login.gif", "not a picture");
-    CLoginDlg login;
+    CLoginDlg login(config_, session_);
     EXPECT_FALSE(login.IsSkinned());
     EXPECT_EQ(login.exec(), CLoginDlg::kClosed);
 }

@@ -11,13 +11,13 @@
 #include <functional>
 
 #include "client/app/ad_wnd.h"
-#include "client/app/app_config.h"
+#include "client/core/client_config.h"
 #include "client/app/client_app.h"
-#include "client/app/client_util.h"
+#include "client/core/client_util.h"
 #include "client/app/control_ids.h"
 #include "client/app/login_dlg.h"
 #include "client/app/main_dlg.h"
-#include "client/app/main_links.h"
+#include "client/core/main_links.h"
 #include "client/app/shell_fixture.h"
 #include "client/app/system_tray.h"
 #include "client/panels/color_label.h"
@@ -34,10 +34,10 @@ namespace {
 class MainDlgTest : public ShellFixture {
 protected:
     void LogInAs(const std::string& user, const std::string& password) {
-        LoadConfig();
-        InitProgramDirectory();
-        ProcessValues().userName = user;
-        ProcessValues().password = password;
+        if (user == "guest")
+            session_.EnterAsGuest();
+        else
+            session_.LogIn(user, password);
     }
     template <typename W>
     static W* Control(QWidget& window, int id) {
@@ -52,7 +52,7 @@ protected:
 
 TEST_F(MainDlgTest, GuestSeesGreetingAndRegisterLink) {
     LogInAs("guest", "");
-    CMainDlg main;
+    CMainDlg main(config_, session_, *documents_);
     ASSERT_TRUE(main.IsSkinned());
     EXPECT_EQ(ui::FromQString(Control<CColorLabel>(main, ids::kGreeting)->text()),
               G("游客 您好!"));
@@ -67,27 +67,27 @@ TEST_F(MainDlgTest, GuestSeesGreetingAndRegisterLink) {
 
 TEST_F(MainDlgTest, LoggedInUserSeesNameLogoutAndPortalLink) {
     LogInAs("demo", "p&ss #1");
-    CMainDlg main;
+    CMainDlg main(config_, session_, *documents_);
     EXPECT_EQ(ui::FromQString(Control<CColorLabel>(main, ids::kGreeting)->text()),
               G("demo 您好!"));
     EXPECT_FALSE(Control<CHtmlLabel>(main, ids::kLogoutLink)->isHidden());
     const std::string account = ui::FromQString(Control<CHtmlLabel>(main, ids::kAccountLink)->Text());
     EXPECT_NE(account.find(G("我的Kestrun")), std::string::npos);
-    EXPECT_EQ(PortalLoginUrl("demo", "p&ss #1"),
+    EXPECT_EQ(PortalLoginUrl(config_.hosts, "demo", "p&ss #1"),
               Url("/portal", "/web/dqvnlogin.aspx?uname=demo&upwd=p%26ss+%231"));
-    EXPECT_NE(account.find(PortalLoginUrl("demo", "p&ss #1")), std::string::npos);
+    EXPECT_NE(account.find(PortalLoginUrl(config_.hosts, "demo", "p&ss #1")), std::string::npos);
 }
 
 TEST_F(MainDlgTest, HistoryTextComesFromTheServer) {
     LogInAs("guest", "");
-    CMainDlg main;
+    CMainDlg main(config_, session_, *documents_);
     const QString history = Control<CColorLabel>(main, ids::kHistoryText)->text();
     EXPECT_TRUE(history.contains(QStringLiteral("\r\n  \r\n"))) << history.toStdString();
 }
 
 TEST_F(MainDlgTest, PageButtonsShowOnePageAtATime) {
     LogInAs("guest", "");
-    CMainDlg main;
+    CMainDlg main(config_, session_, *documents_);
     main.show();
     EXPECT_EQ(main.CurrentPage(), ids::kEvalPageButton);
     EXPECT_TRUE(Control<CKbcBmp>(main, ids::kEvalPageButton)->IsSelected());
@@ -109,7 +109,7 @@ TEST_F(MainDlgTest, PageButtonsShowOnePageAtATime) {
 
 TEST_F(MainDlgTest, TrayMenuCommandsReachTheShell) {
     LogInAs("demo", "demo123");
-    CMainDlg main;
+    CMainDlg main(config_, session_, *documents_);
     QMenu menu;
     BuildTrayMenu(&menu);
     QStringList order;
@@ -139,7 +139,7 @@ TEST_F(MainDlgTest, TrayMenuCommandsReachTheShell) {
 
 TEST_F(MainDlgTest, TrayDoubleClickTogglesMinimised) {
     LogInAs("guest", "");
-    CMainDlg main;
+    CMainDlg main(config_, session_, *documents_);
     main.show();
     main.Tray()->HandleTrayEvent(ids::kTrayMenu, CSystemTray::kLeftDoubleClick);
     EXPECT_TRUE(main.IsMinimisedByClient());
@@ -154,7 +154,7 @@ TEST_F(MainDlgTest, AdvertisementsFromFileElseBuiltIn) {
     WriteFile("Advertise.XML",
               "<A><MainAdvts LinkUrl=\"http://ads.example/x\">image\\ad_3.gif</MainAdvts></A>");
     {
-        CMainDlg main;
+        CMainDlg main(config_, session_, *documents_);
         EXPECT_EQ(main.AdWindow(0)->Picture(), "image\\ad_3.gif");
         EXPECT_EQ(main.AdWindow(0)->Link(), "http://ads.example/x");
         EXPECT_EQ(main.AdWindow(1)->Picture(), "image\\ad_2.gif");
@@ -166,13 +166,13 @@ TEST_F(MainDlgTest, AdvertisementsFromFileElseBuiltIn) {
     }
     WriteFile("Advertise.XML", "<A><MainAdvts LinkUrl=\"\">image\\ad_3.gif</MainAdvts></A>");
     {
-        CMainDlg main;
+        CMainDlg main(config_, session_, *documents_);
         EXPECT_EQ(main.AdWindow(0)->Picture(), "image\\ad_1.gif");
         EXPECT_EQ(main.AdWindow(0)->Link(), Url("/portal", "/"));
     }
     WriteFile("Advertise.XML", "<A><MainAdvts LinkUrl=\"http://x/\">image\\none.gif</MainAdvts></A>");
     {
-        CMainDlg main;
+        CMainDlg main(config_, session_, *documents_);
         main.show();
         EXPECT_FALSE(main.AdWindow(0)->isVisible());  // picture missing: hidden
         EXPECT_TRUE(main.AdWindow(1)->isVisible());
@@ -181,7 +181,7 @@ TEST_F(MainDlgTest, AdvertisementsFromFileElseBuiltIn) {
 
 TEST_F(MainDlgTest, EnterDoesNothingAndEscapeExits) {
     LogInAs("guest", "");
-    CMainDlg main;
+    CMainDlg main(config_, session_, *documents_);
     int result = -5;
     QTimer::singleShot(0, &main, [&] {
         QTest::keyClick(&main, Qt::Key_Return);
@@ -197,7 +197,7 @@ TEST_F(MainDlgTest, EnterDoesNothingAndEscapeExits) {
 
 TEST_F(MainDlgTest, TopMostOnlyForTheFirstTwoSeconds) {
     LogInAs("guest", "");
-    CMainDlg main;
+    CMainDlg main(config_, session_, *documents_);
     main.show();
     EXPECT_TRUE(main.windowFlags() & Qt::WindowStaysOnTopHint);
     QTest::qWait(2300);
@@ -244,7 +244,7 @@ TEST_F(MainDlgTest, LogoutOpensALoginThatWaitsAndASecondLoginOpensAFreshMainWind
         [&](QWidget* w) {  // 2: the first main window; log out
             firstMain = qobject_cast<CMainDlg*>(w);
             ASSERT_NE(firstMain, nullptr);
-            EXPECT_EQ(ProcessValues().userName, "demo");
+            EXPECT_EQ(firstMain->CurrentSession().userName, "demo");
             QTimer::singleShot(0, w, [w] { qobject_cast<CMainDlg*>(w)->OnCommand(ids::kLogoutLink); });
         },
         [&](QWidget* w) {  // 3: login after logout: no automatic login; enter as guest
@@ -261,7 +261,7 @@ TEST_F(MainDlgTest, LogoutOpensALoginThatWaitsAndASecondLoginOpensAFreshMainWind
             auto* main = qobject_cast<CMainDlg*>(w);
             ASSERT_NE(main, nullptr);
             EXPECT_FALSE(main->IsClosing());
-            EXPECT_EQ(ProcessValues().userName, "guest");
+            EXPECT_EQ(main->CurrentSession().userName, "guest");
             QTimer::singleShot(0, main, [main] { main->OnCommand(ids::kCmdExit); });
         },
     };

@@ -4,7 +4,7 @@
 #include <netinet/in.h>
 #include <unistd.h>
 
-#include "client/app/app_config.h"
+#include "client/core/client_config.h"
 #include "common/platform/code_page.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
@@ -30,11 +30,10 @@ void ShellFixture::SetUp() {
         if (!entry.isDirectory)
             platform::CopyFileOverwrite(images + "/" + entry.name, target + "/" + entry.name);
     WriteConfig(Server().BaseHost());
-    ProcessValues() = ClientValues();
+    session_ = Session();
 }
 
 void ShellFixture::TearDown() {
-    ProcessValues() = ClientValues();
     platform::SetProgramDirectoryForTesting("");
     platform::RemoveDirectoryTree(dir_);
 }
@@ -59,6 +58,8 @@ void ShellFixture::WriteConfig(const std::string& host) {
               "<CommunityServer>" + host + "</CommunityServer>\r\n"
               "<RecommendSite>" + host + "/recommend</RecommendSite>\r\n"
               "<SupportMail>support@quorvel.example</SupportMail>\r\n</Config>\r\n");
+    config_ = LoadConfig();
+    documents_ = std::make_unique<ServerDocumentSource>(config_.serverBase);
 }
 
 std::string ShellFixture::DeadHost() const {

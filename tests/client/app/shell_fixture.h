@@ -6,6 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "client/core/client_config.h"
+#include "client/core/session.h"
+#include "client/data/document_source.h"
 #include "support/sample_server.h"
 
 class ShellFixture : public ::testing::Test {
@@ -16,12 +19,17 @@ protected:
     // Writes a file into the program directory (GBK text as given).
     void WriteFile(const std::string& name, const std::string& text);
     std::string ReadFile(const std::string& name) const;
-    // Points config.xml at `host` (a dead port shows a stopped server).
+    // Points config.xml at `host` (a dead port shows a stopped server) and reads it into
+    // config_, the configuration the windows of a test are given.
     void WriteConfig(const std::string& host);
     std::string DeadHost() const;
 
     static SampleServer& Server();
     const std::string& Dir() const { return dir_; }
+
+    ClientConfig config_;
+    Session session_;
+    std::unique_ptr<ServerDocumentSource> documents_;
 
 private:
     std::string dir_;

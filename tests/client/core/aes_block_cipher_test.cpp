@@ -1,6 +1,6 @@
 // The block cipher against the FIPS-197 AES vectors, the published Rijndael vectors for
 // 24- and 32-byte blocks, and a plain reference implementation.
-#include "client/app/aes_block_cipher.h"
+#include "client/core/aes_block_cipher.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "client/app/rijndael_reference.h"
+#include "client/core/rijndael_reference.h"
 
 namespace {
 

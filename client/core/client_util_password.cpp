@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "client/app/aes_block_cipher.h"
-#include "client/app/client_util.h"
+#include "client/core/aes_block_cipher.h"
+#include "client/core/client_util.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "client/app/aes_block_cipher.h"
+#include "client/core/aes_block_cipher.h"
 
 #include <cstring>
 #include <stdexcept>
 
-#include "client/app/aes_tables.h"
+#include "client/core/aes_tables.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // follows a successful one. Qt-free: the login window drives it.
 #include <string>
 
-#include "client/app/remembered_accounts.h"
+#include "client/core/remembered_accounts.h"
 
 // The first answer line that means the server accepted the user name and password.
 inline constexpr char kLoginAccepted[] = "\xB5\xC7\xC2\xBD\xB3\xC9\xB9\xA6";  // 登陆成功

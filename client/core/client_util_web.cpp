@@ -1,5 +1,5 @@
 // Connectivity check and form post.
-#include "client/app/client_util.h"
+#include "client/core/client_util.h"
 #include "common/platform/internet.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The login request's URL and the rule for the server's answer.
 #include <gtest/gtest.h>
 
-#include "client/app/login_request.h"
+#include "client/core/login_request.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The installed version and the adapter address the login request sends.
 #include <gtest/gtest.h>
 
-#include "client/app/client_util.h"
+#include "client/core/client_util.h"
 #include "common/platform/files.h"
 #include "common/platform/machine.h"
 #include "common/platform/paths.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "client/app/client_util.h"
+#include "client/core/client_util.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 

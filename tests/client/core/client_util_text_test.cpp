@@ -1,7 +1,7 @@
 // Text tests, form encoding and the trade arithmetic of the calculator.
 #include <gtest/gtest.h>
 
-#include "client/app/client_util.h"
+#include "client/core/client_util.h"
 
 namespace {
 

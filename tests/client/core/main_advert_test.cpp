@@ -2,8 +2,8 @@
 // a link; otherwise the built-in one links to the account portal.
 #include <gtest/gtest.h>
 
-#include "client/app/app_config.h"
-#include "client/app/main_advert.h"
+#include "client/core/client_config.h"
+#include "client/core/main_advert.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 
@@ -14,11 +14,10 @@ protected:
     void SetUp() override {
         dir_ = platform::MakeTempDirectory("main_advert_test");
         platform::SetProgramDirectoryForTesting(dir_);
-        ProcessValues().hosts.accountPortal = "portal.example";
-        ProcessValues().hosts.makerSite = "maker.example";
+        hosts_.accountPortal = "portal.example";
+        hosts_.makerSite = "maker.example";
     }
     void TearDown() override {
-        ProcessValues() = ClientValues();
         platform::SetProgramDirectoryForTesting("");
         platform::RemoveDirectoryTree(dir_);
     }
@@ -26,6 +25,7 @@ protected:
         platform::ReplaceFileAtomically(platform::JoinPath(dir_, "Advertise.XML"), text);
     }
     std::string dir_;
+    SiteHosts hosts_;
 };
 
 TEST_F(MainAdvertTest, FileOrBuiltIn) {
@@ -33,20 +33,20 @@ TEST_F(MainAdvertTest, FileOrBuiltIn) {
     auto same = [](const AdvertChoice& a, const AdvertChoice& b) {
         return a.picture == b.picture && a.link == b.link;
     };
-    EXPECT_TRUE(same(ChooseMainAdvert(), builtIn));  // no file
+    EXPECT_TRUE(same(ChooseMainAdvert(hosts_), builtIn));  // no file
 
     Write("<Advertise><MainAdvts LinkUrl=\"http://x.example/a?b=1&amp;c=2\">image\\ad_3.gif"
           "</MainAdvts><ZHZDAdvts LinkUrl=\"http://z/\">image\\z.gif</ZHZDAdvts></Advertise>");
-    EXPECT_TRUE(same(ChooseMainAdvert(), {"image\\ad_3.gif", "http://x.example/a?b=1&c=2"}));
+    EXPECT_TRUE(same(ChooseMainAdvert(hosts_), {"image\\ad_3.gif", "http://x.example/a?b=1&c=2"}));
 
     Write("<Advertise><MainAdvts LinkUrl=\"\">image\\ad_3.gif</MainAdvts></Advertise>");
-    EXPECT_TRUE(same(ChooseMainAdvert(), builtIn));
+    EXPECT_TRUE(same(ChooseMainAdvert(hosts_), builtIn));
     Write("<Advertise><MainAdvts LinkUrl=\"http://x/\"></MainAdvts></Advertise>");
-    EXPECT_TRUE(same(ChooseMainAdvert(), builtIn));
+    EXPECT_TRUE(same(ChooseMainAdvert(hosts_), builtIn));
     Write("<Advertise><ZHZDAdvts LinkUrl=\"http://z/\">image\\z.gif</ZHZDAdvts></Advertise>");
-    EXPECT_TRUE(same(ChooseMainAdvert(), builtIn));
+    EXPECT_TRUE(same(ChooseMainAdvert(hosts_), builtIn));
 
-    EXPECT_TRUE(same(SecondAdvert(), {"image\\ad_2.gif", "http://maker.example/"}));
+    EXPECT_TRUE(same(SecondAdvert(hosts_), {"image\\ad_2.gif", "http://maker.example/"}));
 }
 
 }  // namespace

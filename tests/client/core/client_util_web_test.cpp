@@ -5,7 +5,7 @@
 #include <chrono>
 #include <thread>
 
-#include "client/app/client_util.h"
+#include "client/core/client_util.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "client/app/login_request.h"
+#include "client/core/login_request.h"
 
 #include <utility>
 
-#include "client/app/client_util.h"
+#include "client/core/client_util.h"
 #include "common/platform/internet.h"
 #include "common/xml/xml_file.h"
 

@@ -1,7 +1,8 @@
 // Reading config.xml.
 #include <string_view>
 
-#include "client/app/app_config.h"
+#include "client/core/client_config.h"
+#include "common/platform/paths.h"
 #include "common/xml/xml_file.h"
 
 namespace {
@@ -23,9 +24,10 @@ std::string ElementText(CXmlFile& config, const char* name, const std::string& f
 
 }  // namespace
 
-void LoadConfig() {
+ClientConfig LoadConfig() {
+    ClientConfig values;
+    values.programDirectory = platform::ProgramDirectory();
     CXmlFile config{std::string(kConfigFileName)};
-    ClientValues& values = ProcessValues();
     // A fresh document: the first RemotFilePath on the path Descend follows.
     values.serverBase = config.Descend("RemotFilePath") ? Trimmed(config.GetText()) : "";
 
@@ -37,4 +39,5 @@ void LoadConfig() {
     hosts.communityServer = ElementText(config, "CommunityServer", server);
     hosts.recommendSite = ElementText(config, "RecommendSite", server);
     hosts.supportMail = ElementText(config, "SupportMail", "");
+    return values;
 }

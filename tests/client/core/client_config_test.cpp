@@ -1,5 +1,5 @@
-// Process-wide values and the server address rule.
-#include "client/app/app_config.h"
+// The configuration read from config.xml and the server address rule.
+#include "client/core/client_config.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,6 @@ namespace {
 class AppConfig : public ::testing::Test {
 protected:
     void TearDown() override {
-        ProcessValues() = ClientValues{};
         platform::SetProgramDirectoryForTesting("");
         if (!directory_.empty()) platform::RemoveDirectoryTree(directory_);
     }
@@ -27,27 +26,26 @@ protected:
 };
 
 TEST_F(AppConfig, ServerUrlsRunHostAndPathTogetherKeepingDoubleSlashes) {
-    ProcessValues().serverBase = "eval.example.com";
-    EXPECT_EQ(ServerUrl("/login.asp"), "http://eval.example.com/login.asp");
-    EXPECT_EQ(ServerUrl("//KRClientUpdate/UpdateList.xml"),
+    ClientConfig config;
+    config.serverBase = "eval.example.com";
+    EXPECT_EQ(config.ServerUrl("/login.asp"), "http://eval.example.com/login.asp");
+    EXPECT_EQ(config.ServerUrl("//KRClientUpdate/UpdateList.xml"),
               "http://eval.example.com//KRClientUpdate/UpdateList.xml");
 
-    ProcessValues().serverBase = "eval.example.com:8080/kr";
-    EXPECT_EQ(ServerUrl("/login.asp"), "http://eval.example.com:8080/kr/login.asp");
+    config.serverBase = "eval.example.com:8080/kr";
+    EXPECT_EQ(config.ServerUrl("/login.asp"), "http://eval.example.com:8080/kr/login.asp");
 
     // No configured server: the scheme runs straight into the path.
-    ProcessValues().serverBase.clear();
-    EXPECT_EQ(ServerUrl("/login.asp"), "http:///login.asp");
+    config.serverBase.clear();
+    EXPECT_EQ(config.ServerUrl("/login.asp"), "http:///login.asp");
 }
 
 TEST_F(AppConfig, ProgramDirectoryComesFromThePlatformNotTheWorkingDirectory) {
-    EXPECT_TRUE(ProcessValues().programDirectory.empty());
-    InitProgramDirectory();
-    EXPECT_EQ(ProcessValues().programDirectory, platform::ProgramDirectory());
-    EXPECT_NE(ProcessValues().programDirectory.back(), '/');
+    const ClientConfig running = LoadConfig();
+    EXPECT_EQ(running.programDirectory, platform::ProgramDirectory());
+    EXPECT_NE(running.programDirectory.back(), '/');
     platform::SetProgramDirectoryForTesting("/opt/quorvel");
-    InitProgramDirectory();
-    EXPECT_EQ(ProcessValues().programDirectory, "/opt/quorvel");
+    EXPECT_EQ(LoadConfig().programDirectory, "/opt/quorvel");
 }
 
 TEST_F(AppConfig, LoadConfigReadsTheServerBaseAndEveryHost) {
@@ -57,8 +55,7 @@ TEST_F(AppConfig, LoadConfigReadsTheServerBaseAndEveryHost) {
         "</AccountPortal><MakerSite>maker.example.com</MakerSite><CommunityServer>"
         "bbs.example.com:81</CommunityServer><RecommendSite>tuijian.example.com</RecommendSite>"
         "<SupportMail>support@example.com</SupportMail>");
-    LoadConfig();
-    const ClientValues& v = ProcessValues();
+    const ClientConfig v = LoadConfig();
     EXPECT_EQ(v.serverBase, "127.0.0.1:8080");
     EXPECT_EQ(v.hosts.productSite, "www.example.com");
     EXPECT_EQ(v.hosts.accountPortal, "passport.example.com");
@@ -66,14 +63,13 @@ TEST_F(AppConfig, LoadConfigReadsTheServerBaseAndEveryHost) {
     EXPECT_EQ(v.hosts.communityServer, "bbs.example.com:81");
     EXPECT_EQ(v.hosts.recommendSite, "tuijian.example.com");
     EXPECT_EQ(v.hosts.supportMail, "support@example.com");
-    EXPECT_EQ(ServerUrl("//KRClientUpdate/UpdateList.xml"),
+    EXPECT_EQ(v.ServerUrl("//KRClientUpdate/UpdateList.xml"),
               "http://127.0.0.1:8080//KRClientUpdate/UpdateList.xml");
 }
 
 TEST_F(AppConfig, MissingHostsMeanTheEvaluationServerAndNoMailAddress) {
     UseConfig("<RemotFilePath>\r\n  eval.example.com/kr \r\n</RemotFilePath>");
-    LoadConfig();
-    const ClientValues& v = ProcessValues();
+    const ClientConfig v = LoadConfig();
     EXPECT_EQ(v.serverBase, "eval.example.com/kr");  // surrounding white space dropped
     EXPECT_EQ(v.hosts.productSite, "eval.example.com/kr");
     EXPECT_EQ(v.hosts.accountPortal, "eval.example.com/kr");
@@ -83,21 +79,18 @@ TEST_F(AppConfig, MissingHostsMeanTheEvaluationServerAndNoMailAddress) {
     EXPECT_EQ(v.hosts.supportMail, "");
 }
 
-TEST_F(AppConfig, EachLoadReplacesTheEarlierValues) {
+TEST_F(AppConfig, MissingServerBaseOrFileMeansNoServer) {
     UseConfig("<RemotFilePath>first.example.com</RemotFilePath><ProductSite>p</ProductSite>");
-    LoadConfig();
-    EXPECT_EQ(ProcessValues().serverBase, "first.example.com");
-    // No RemotFilePath: no server at all, whatever was read before.
+    EXPECT_EQ(LoadConfig().serverBase, "first.example.com");
+    // No RemotFilePath: no server at all.
     UseConfig("<NewsTime>1</NewsTime>");
-    LoadConfig();
-    EXPECT_EQ(ProcessValues().serverBase, "");
-    EXPECT_EQ(ProcessValues().hosts.productSite, "");
-    EXPECT_EQ(ServerUrl("/login.asp"), "http:///login.asp");
+    const ClientConfig none = LoadConfig();
+    EXPECT_EQ(none.serverBase, "");
+    EXPECT_EQ(none.hosts.productSite, "");
+    EXPECT_EQ(none.ServerUrl("/login.asp"), "http:///login.asp");
     // No config.xml at all.
-    ProcessValues().serverBase = "stale";
     platform::RemoveFile(directory_ + "/config.xml");
-    LoadConfig();
-    EXPECT_EQ(ProcessValues().serverBase, "");
+    EXPECT_EQ(LoadConfig().serverBase, "");
 }
 
 }  // namespace

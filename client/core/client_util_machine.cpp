@@ -1,5 +1,5 @@
 // The two machine facts the login request sends.
-#include "client/app/client_util.h"
+#include "client/core/client_util.h"
 #include "common/platform/machine.h"
 #include "common/xml/xml_file.h"
 

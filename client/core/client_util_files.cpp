@@ -1,7 +1,7 @@
 // Emptying and copying folder trees for the data-file update.
 #include <exception>
 
-#include "client/app/client_util.h"
+#include "client/core/client_util.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 

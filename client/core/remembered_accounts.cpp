@@ -1,6 +1,6 @@
-#include "client/app/remembered_accounts.h"
+#include "client/core/remembered_accounts.h"
 
-#include "client/app/client_util.h"
+#include "client/core/client_util.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 #include "common/xml/xml_file.h"

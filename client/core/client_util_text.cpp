@@ -1,7 +1,7 @@
 // Text tests and form encoding.
 #include <algorithm>
 
-#include "client/app/client_util.h"
+#include "client/core/client_util.h"
 #include "common/platform/code_page.h"
 
 namespace {

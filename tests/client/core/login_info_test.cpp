@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "client/app/client_util.h"
-#include "client/app/login_request.h"
-#include "client/app/remembered_accounts.h"
+#include "client/core/client_util.h"
+#include "client/core/login_request.h"
+#include "client/core/remembered_accounts.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 
