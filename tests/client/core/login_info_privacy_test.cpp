@@ -6,17 +6,9 @@
 
 #include "client/core/login_request.h"
 #include "login_info_fixture.h"
+#include "support/umask_scope.h"
 
 namespace {
-
-class UmaskScope {
-public:
-    explicit UmaskScope(mode_t mask) : old_(umask(mask)) {}
-    ~UmaskScope() { umask(old_); }
-
-private:
-    mode_t old_;
-};
 
 class LoginInfoPrivacyTest : public LoginInfoTest {
 protected:

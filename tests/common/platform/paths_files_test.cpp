@@ -3,6 +3,7 @@
 
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
+#include "support/umask_scope.h"
 
 using namespace platform;
 
@@ -27,14 +28,6 @@ unsigned ModeOf(const std::string& path) {
     return stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
 }
 
-class UmaskScope {
-public:
-    explicit UmaskScope(mode_t mask) : old_(umask(mask)) {}
-    ~UmaskScope() { umask(old_); }
-
-private:
-    mode_t old_;
-};
 }  // namespace
 
 TEST(Paths, BackslashNamesJoinUnderTheDirectory) {
