@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "client/core/client_util.h"
+#include "client/core/login_info_file.h"
 #include "common/platform/internet.h"
-#include "common/xml/xml_file.h"
 
 CLoginRequest::CLoginRequest(std::string userName, std::string password, std::string url,
                              bool autoLogin)
@@ -43,8 +43,8 @@ bool CLoginRequest::Perform() {
 }
 
 bool CLoginRequest::SaveAccount(const std::string& fileName) {
-    EnsureLoginInfoSkeleton(fileName);
-    CXmlFile file(fileName);
+    CLoginInfoFile info(fileName);
+    CXmlFile& file = info.Xml();
     if (!file.Descend("AutoLogin")) return false;
     if (autoLogin_)
         file.SetAttr("UserName", userName_);
@@ -68,16 +68,17 @@ bool CLoginRequest::SaveAccount(const std::string& fileName) {
         file.SetAttr("UserName", userName_);
         file.SetAttr("Psw", cipher);
     }
-    return file.Save();
+    return info.Save();
 }
 
 bool CLoginRequest::ForgetPassword(const std::string& fileName) {
-    CXmlFile file(fileName);
+    CLoginInfoFile info(fileName);
+    CXmlFile& file = info.Xml();
     if (file.Descend("AutoLogin")) {
         if (file.GetAttr("UserName") == userName_ && !autoLogin_) file.SetAttr("UserName", "");
         file.Leave();
     }
     if (!file.Locate("HistoryLogin", "UserName", userName_)) return false;
     file.SetAttr("Psw", "");
-    return file.Save();
+    return info.Save();
 }

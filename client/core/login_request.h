@@ -25,7 +25,9 @@ public:
     const std::string& RequestUrl() const { return requestUrl_; }
 
     // Remember password checked: store the encrypted password (appending the user when
-    // new) and update the automatic-login user. Result of saving the file.
+    // new) and update the automatic-login user. Result of saving the file, which is
+    // written 0600; a damaged file is first backed up and rebuilt from what it still
+    // holds (CLoginInfoFile).
     bool SaveAccount(const std::string& fileName = kLoginInfoFile);
     // Remember password unchecked: clear the stored password of a remembered user; a
     // user who is not remembered is not added.

@@ -13,7 +13,9 @@ struct RememberedAccounts {
     std::string autoLoginUser;           // AutoLogin's UserName, may be empty
 };
 
-// Reads the file; a missing file or one without LoginInfo gives no accounts.
+// Reads the file; a missing file gives no accounts. A damaged one (not well-formed, or
+// without <LoginInfo><AutoLogin/>) gives every entry that can be recovered from it,
+// the same ones its next save keeps.
 RememberedAccounts LoadRememberedAccounts(const std::string& fileName = kLoginInfoFile);
 
 // What the login window puts into its controls when it opens.
@@ -27,9 +29,3 @@ struct InitialAccount {
 // named and remembered. Nothing at all when there is no remembered account. A window
 // opened by logout does not call this.
 bool ChooseInitialAccount(const RememberedAccounts& accounts, InitialAccount& out);
-
-// Makes sure the file has the <LoginInfo><AutoLogin UserName=""/></LoginInfo> skeleton
-// that saving relies on. A file that has it is not touched. A missing file is created.
-// A file without it is kept as "<name>.bak" and rewritten with the skeleton followed by
-// every HistoryLogin entry it held, so nothing remembered is lost.
-bool EnsureLoginInfoSkeleton(const std::string& fileName = kLoginInfoFile);

@@ -71,19 +71,51 @@ static bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view contents) {
-    std::string dir = DirectoryOf(path);
-    std::string pattern = (dir.empty() ? std::string(".") : dir) + "/.quorvel-save-XXXXXX";
-    int fd = mkstemp(pattern.data());
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, contents) && ::fsync(fd) == 0;
-    // Keep the permissions an existing file had; a new one gets the usual 0644.
+namespace {
+
+mode_t FinalMode(const std::string& path, FileAccess access) {
+    if (access == FileAccess::OwnerOnly) return 0600;
     struct stat st {};
-    fchmod(fd, stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
-    ok = (::close(fd) == 0) && ok;
-    if (ok && std::rename(pattern.c_str(), path.c_str()) == 0) return true;
-    ::unlink(pattern.c_str());
+    return stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+}
+
+// A complete, synced copy of `contents` in a new file beside `path`, with the mode `access`
+// asks for; its name, or "" on failure. mkstemp creates the file 0600 (less any umask
+// bits), so it is private from its first byte until the final mode is set.
+std::string WriteTemporarySibling(const std::string& path, std::string_view contents,
+                                  FileAccess access) {
+    std::string dir = DirectoryOf(path);
+    std::string temp = (dir.empty() ? std::string(".") : dir) + "/.quorvel-save-XXXXXX";
+    int fd = mkstemp(temp.data());
+    if (fd < 0) return "";
+    bool ok = WriteAll(fd, contents) && ::fsync(fd) == 0;
+    // A file system without modes may refuse; only a private file must have its mode.
+    bool modeSet = fchmod(fd, FinalMode(path, access)) == 0;
+    ok = (::close(fd) == 0) && ok && (modeSet || access != FileAccess::OwnerOnly);
+    if (ok) return temp;
+    ::unlink(temp.c_str());
+    return "";
+}
+
+}  // namespace
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view contents,
+                           FileAccess access) {
+    std::string temp = WriteTemporarySibling(path, contents, access);
+    if (temp.empty()) return false;
+    if (std::rename(temp.c_str(), path.c_str()) == 0) return true;
+    ::unlink(temp.c_str());
     return false;
+}
+
+bool CreateFileAtomically(const std::string& path, std::string_view contents,
+                          FileAccess access) {
+    std::string temp = WriteTemporarySibling(path, contents, access);
+    if (temp.empty()) return false;
+    // link() never replaces an existing name.
+    bool created = ::link(temp.c_str(), path.c_str()) == 0;
+    ::unlink(temp.c_str());
+    return created;
 }
 
 bool CopyFileOverwrite(const std::string& from, const std::string& to) {

@@ -19,9 +19,22 @@ bool SetFileModificationTime(const std::string& path, std::time_t when);
 
 bool ReadWholeFile(const std::string& path, std::string& out);
 
+// Who may read a file written by the two functions below.
+enum class FileAccess {
+    KeepExisting,  // the mode of the file being replaced; 0644 for a new file
+    OwnerOnly,     // 0600 whatever the umask, for files that hold secrets
+};
+
 // Writes `contents` to a temporary file in the same folder, then renames it over `path`.
-// On failure the existing file is left as it was and false is returned.
-bool ReplaceFileAtomically(const std::string& path, std::string_view contents);
+// The temporary file is created 0600, so no byte is ever readable by others before the
+// final mode is set. On failure the existing file is left as it was and false is returned.
+bool ReplaceFileAtomically(const std::string& path, std::string_view contents,
+                           FileAccess access = FileAccess::KeepExisting);
+
+// The same, but only when nothing named `path` exists yet: an existing file is never
+// replaced (false), and the new file appears whole or not at all.
+bool CreateFileAtomically(const std::string& path, std::string_view contents,
+                          FileAccess access = FileAccess::KeepExisting);
 
 bool CopyFileOverwrite(const std::string& from, const std::string& to);
 bool RenameFile(const std::string& from, const std::string& to);  // replaces `to`

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/platform/files.h"
 #include "common/xml/xml_elem_index.h"
 #include "common/xml/xml_scan.h"
 
@@ -36,7 +37,9 @@ public:
     bool LoadFile(const std::string& path);
     // Writes the text back in the encoding the file was read in (with its mark) through
     // a temporary file; false, with any existing file untouched, when it cannot.
-    bool SaveFile(const std::string& path) const;
+    // `access` decides the file's mode (a file holding secrets asks for OwnerOnly).
+    bool SaveFile(const std::string& path,
+                  platform::FileAccess access = platform::FileAccess::KeepExisting) const;
 
     const std::string& Text() const { return text_; }
     const std::string& Result() const { return result_; }

@@ -42,4 +42,4 @@ bool CXmlFile::AppendElem(const std::string& name, const std::string& value) {
 
 bool CXmlFile::Leave() { return doc_.Leave(); }
 bool CXmlFile::LeaveAll() { return doc_.LeaveAll(); }
-bool CXmlFile::Save() { return doc_.SaveFile(path_); }
+bool CXmlFile::Save(platform::FileAccess access) { return doc_.SaveFile(path_, access); }

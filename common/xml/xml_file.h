@@ -34,7 +34,8 @@ public:
     bool Leave();
     bool LeaveAll();
     // Writes the document to the path. False (and the old file intact) when it cannot.
-    bool Save();
+    // `access` decides the file's mode (a file holding secrets asks for OwnerOnly).
+    bool Save(platform::FileAccess access = platform::FileAccess::KeepExisting);
 
     const std::string& Path() const { return path_; }
     CXmlDoc& Doc() { return doc_; }

@@ -5,7 +5,7 @@
 #include "common/xml/xml_doc.h"
 #include "common/xml/xml_encoding.h"
 
-bool CXmlDoc::SaveFile(const std::string& path) const {
+bool CXmlDoc::SaveFile(const std::string& path, platform::FileAccess access) const {
     if (path.empty()) return false;
     std::string bytes = fileEncoding_.mark;
     if (fileEncoding_.form == XmlFileEncoding::kAsHeld) {
@@ -20,5 +20,5 @@ bool CXmlDoc::SaveFile(const std::string& path) const {
             return false;
         bytes += encoded;
     }
-    return platform::ReplaceFileAtomically(path, bytes);
+    return platform::ReplaceFileAtomically(path, bytes, access);
 }

@@ -1,36 +1,14 @@
 // Remembered accounts in LoginInfo.xml: reading, choosing the opening account, and the
 // in-place edits of saving and forgetting.
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "client/core/client_util.h"
 #include "client/core/login_request.h"
-#include "client/core/remembered_accounts.h"
-#include "common/platform/files.h"
-#include "common/platform/paths.h"
+#include "login_info_fixture.h"
 
 namespace {
 
-class LoginInfoTest : public ::testing::Test {
+class LoginInfoEditTest : public LoginInfoTest {
 protected:
-    void SetUp() override {
-        dir_ = platform::MakeTempDirectory("login_info_test");
-        platform::SetProgramDirectoryForTesting(dir_);
-    }
-    void TearDown() override {
-        platform::SetProgramDirectoryForTesting("");
-        platform::RemoveDirectoryTree(dir_);
-    }
-    std::string Path() const { return platform::JoinPath(dir_, kLoginInfoFile); }
-    void Write(const std::string& text) { ASSERT_TRUE(platform::ReplaceFileAtomically(Path(), text)); }
-    std::string Read() const {
-        std::string text;
-        platform::ReadWholeFile(Path(), text);
-        return text;
-    }
-    static std::string Encrypt(const std::string& s) { return CClientUtil().EncryptPassword(s); }
-
     // AutoLogin A; history B (remembered) then A (remembered).
     std::string TwoAccounts() {
         return "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<KRClient>\r\n<LoginInfo>\r\n"
@@ -39,11 +17,9 @@ protected:
                "<HistoryLogin UserName=\"alice\" Psw=\"" + Encrypt("alicepw") + "\"/>\r\n"
                "</LoginInfo>\r\n</KRClient>\r\n";
     }
-
-    std::string dir_;
 };
 
-TEST_F(LoginInfoTest, ReadsAccountsInFileOrderWithDecryptedPasswords) {
+TEST_F(LoginInfoEditTest, ReadsAccountsInFileOrderWithDecryptedPasswords) {
     Write("<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<R><LoginInfo>"
           "<AutoLogin UserName=\"\"/>"
           "<HistoryLogin UserName=\"\xD5\xC5\xC8\xFD\" Psw=\"" + Encrypt("p&1") + "\"/>"
@@ -56,7 +32,7 @@ TEST_F(LoginInfoTest, ReadsAccountsInFileOrderWithDecryptedPasswords) {
     EXPECT_EQ(a.autoLoginUser, "");
 }
 
-TEST_F(LoginInfoTest, MissingFileOrSkeletonGivesNoAccounts) {
+TEST_F(LoginInfoEditTest, MissingFileOrSkeletonGivesNoAccounts) {
     EXPECT_TRUE(LoadRememberedAccounts().names.empty());
     Write("<R><Other/></R>");
     EXPECT_TRUE(LoadRememberedAccounts().names.empty());
@@ -64,7 +40,7 @@ TEST_F(LoginInfoTest, MissingFileOrSkeletonGivesNoAccounts) {
     EXPECT_FALSE(ChooseInitialAccount(LoadRememberedAccounts(), chosen));
 }
 
-TEST_F(LoginInfoTest, OpensWithAutomaticLoginAccountElseFirst) {
+TEST_F(LoginInfoEditTest, OpensWithAutomaticLoginAccountElseFirst) {
     Write(TwoAccounts());
     RememberedAccounts a = LoadRememberedAccounts();
     EXPECT_EQ(a.autoLoginUser, "alice");
@@ -81,7 +57,7 @@ TEST_F(LoginInfoTest, OpensWithAutomaticLoginAccountElseFirst) {
     EXPECT_FALSE(chosen.autoLogin);
 }
 
-TEST_F(LoginInfoTest, SavingANewUserAppendsOneElementThenOnlyRewritesPassword) {
+TEST_F(LoginInfoEditTest, SavingANewUserAppendsOneElementThenOnlyRewritesPassword) {
     const std::string before = TwoAccounts();
     Write(before);
     ASSERT_TRUE(CLoginRequest("carol", "c1", "", false).SaveAccount());
@@ -100,7 +76,7 @@ TEST_F(LoginInfoTest, SavingANewUserAppendsOneElementThenOnlyRewritesPassword) {
               (std::vector<std::string>{"bob", "alice", "carol"}));
 }
 
-TEST_F(LoginInfoTest, SavingUpdatesTheAutomaticLoginUser) {
+TEST_F(LoginInfoEditTest, SavingUpdatesTheAutomaticLoginUser) {
     Write(TwoAccounts());
     // Another user without automatic login leaves alice's automatic login alone.
     ASSERT_TRUE(CLoginRequest("bob", "bobpw", "", false).SaveAccount());
@@ -112,7 +88,7 @@ TEST_F(LoginInfoTest, SavingUpdatesTheAutomaticLoginUser) {
     EXPECT_EQ(LoadRememberedAccounts().names.size(), 2u);
 }
 
-TEST_F(LoginInfoTest, ForgettingClearsOnlyThePasswordAndAddsNobody) {
+TEST_F(LoginInfoEditTest, ForgettingClearsOnlyThePasswordAndAddsNobody) {
     const std::string before = TwoAccounts();
     Write(before);
     EXPECT_FALSE(CLoginRequest("dave", "x", "", false).ForgetPassword());
@@ -129,7 +105,7 @@ TEST_F(LoginInfoTest, ForgettingClearsOnlyThePasswordAndAddsNobody) {
     EXPECT_EQ(a.passwords, (std::vector<std::string>{"bobpw", ""}));
 }
 
-TEST_F(LoginInfoTest, SkeletonIsCreatedWhenMissingAndAFileWithItIsUntouched) {
+TEST_F(LoginInfoEditTest, SkeletonIsCreatedWhenMissingAndAFileWithItIsUntouched) {
     ASSERT_TRUE(CLoginRequest("demo", "demo123", "", true).SaveAccount());
     // The first account stands behind AutoLogin, not inside it.
     EXPECT_NE(Read().find("<AutoLogin UserName=\"demo\"/>\r\n<HistoryLogin Psw=\"" +
@@ -141,14 +117,16 @@ TEST_F(LoginInfoTest, SkeletonIsCreatedWhenMissingAndAFileWithItIsUntouched) {
     EXPECT_EQ(a.passwords, (std::vector<std::string>{"demo123"}));
     EXPECT_EQ(a.autoLoginUser, "demo");
 
+    // Reading, and forgetting a user who is not remembered, change no byte.
     const std::string intact = TwoAccounts();
     Write(intact);
-    EXPECT_TRUE(EnsureLoginInfoSkeleton());
+    EXPECT_EQ(LoadRememberedAccounts().names.size(), 2u);
+    EXPECT_FALSE(CLoginRequest("nobody", "x", "", false).ForgetPassword());
     EXPECT_EQ(Read(), intact);
-    EXPECT_FALSE(platform::FileExists(Path() + ".bak"));
+    EXPECT_FALSE(platform::FileExists(Path(".bak")));
 }
 
-TEST_F(LoginInfoTest, AFileWithoutSkeletonKeepsItsEntriesAndABackup) {
+TEST_F(LoginInfoEditTest, AFileWithoutSkeletonKeepsItsEntriesAndABackup) {
     const std::string broken =
         "<R>\r\n<HistoryLogin UserName=\"bob\" Psw=\"" + Encrypt("bobpw") + "\"/>\r\n</R>\r\n";
     Write(broken);

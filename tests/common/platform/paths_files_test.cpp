@@ -3,6 +3,7 @@
 
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
+#include "support/umask_scope.h"
 
 using namespace platform;
 
@@ -21,6 +22,12 @@ private:
 void Write(const std::string& path, const std::string& text) {
     ASSERT_TRUE(ReplaceFileAtomically(path, text));
 }
+
+unsigned ModeOf(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
 }  // namespace
 
 TEST(Paths, BackslashNamesJoinUnderTheDirectory) {
@@ -97,4 +104,37 @@ TEST(Files, SizeTimesCopyAndFolders) {
     EXPECT_TRUE(RemoveFile(tmp.file("c.bin")));  // already gone counts as removed
     EXPECT_TRUE(RemoveDirectoryTree(tmp.file("x")));
     EXPECT_FALSE(DirectoryExists(sub));
+}
+
+TEST(Files, OwnerOnlyWritesAre0600WhateverTheUmaskOrTheOldMode) {
+    TempDir tmp;
+    UmaskScope open(0);  // nothing masked: any wider mode would show
+    std::string secret = tmp.file("secret.xml");
+    ASSERT_TRUE(ReplaceFileAtomically(secret, "one", FileAccess::OwnerOnly));
+    EXPECT_EQ(ModeOf(secret), 0600u);
+    ASSERT_EQ(chmod(secret.c_str(), 0666), 0);
+    ASSERT_TRUE(ReplaceFileAtomically(secret, "two", FileAccess::OwnerOnly));
+    EXPECT_EQ(ModeOf(secret), 0600u);
+
+    // Other files keep the mode they had; a new one gets 0644.
+    std::string plain = tmp.file("plain.xml");
+    Write(plain, "one");
+    EXPECT_EQ(ModeOf(plain), 0644u);
+    ASSERT_EQ(chmod(plain.c_str(), 0640), 0);
+    Write(plain, "two");
+    EXPECT_EQ(ModeOf(plain), 0640u);
+}
+
+TEST(Files, AtomicCreateNeverReplacesAFile) {
+    TempDir tmp;
+    UmaskScope open(0);
+    std::string path = tmp.file("kept.bak");
+    ASSERT_TRUE(CreateFileAtomically(path, "first", FileAccess::OwnerOnly));
+    EXPECT_EQ(ModeOf(path), 0600u);
+    EXPECT_FALSE(CreateFileAtomically(path, "second", FileAccess::OwnerOnly));
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(path, text));
+    EXPECT_EQ(text, "first");
+    EXPECT_FALSE(CreateFileAtomically(tmp.file("no-such-dir\\x"), "x"));
+    EXPECT_EQ(ListDirectory(tmp.path()).size(), 1u);  // no temporary file left behind
 }
