@@ -99,9 +99,8 @@ void DrawCentredText(QPainter& painter, const QRectF& rect, const QString& text,
     painter.drawText(rect, Qt::AlignCenter, text);
 }
 
-void DrawWordmark(QPainter& painter, QPointF topLeft, int pixelSize, const QColor& textColour) {
-    const qreal tile = pixelSize * 1.05;
-    const QRectF tileRect(topLeft, QSizeF(tile, tile));
+void DrawMarkTile(QPainter& painter, const QRectF& tileRect) {
+    const qreal tile = tileRect.width();
     const QLinearGradient gold = VerticalGradient(tileRect, colours::kGoldLight, colours::kGold);
     painter.setPen(Qt::NoPen);
     painter.setBrush(gold);
@@ -113,6 +112,12 @@ void DrawWordmark(QPainter& painter, QPointF topLeft, int pixelSize, const QColo
         const qreal x = tileRect.left() + tile * (0.2 + 0.24 * i);
         painter.drawRect(QRectF(x, tileRect.bottom() - tile * 0.18 - height, barWidth, height));
     }
+}
+
+void DrawWordmark(QPainter& painter, QPointF topLeft, int pixelSize, const QColor& textColour) {
+    const qreal tile = pixelSize * 1.05;
+    const QRectF tileRect(topLeft, QSizeF(tile, tile));
+    DrawMarkTile(painter, tileRect);
     QFont font = SkinFont(pixelSize, true);
     font.setLetterSpacing(QFont::PercentageSpacing, 104);
     painter.setFont(font);

@@ -10,6 +10,8 @@
 #include <QRectF>
 #include <QString>
 
+#include "common/skin/skin_rect.h"
+
 namespace skin_gen {
 
 namespace colours {
@@ -54,11 +56,16 @@ QImage FinishButtonFrame(const QImage& art, const QColor& key);
 void DrawCentredText(QPainter& painter, const QRectF& rect, const QString& text, int pixelSize, bool bold,
                      const QColor& colour);
 
-// The product mark: a gold tile with three rising bars, then the name.
+// The product mark's square tile: gold, with three rising bars.
+void DrawMarkTile(QPainter& painter, const QRectF& tile);
+
+// The product mark: the tile, then the name.
 void DrawWordmark(QPainter& painter, QPointF topLeft, int pixelSize, const QColor& textColour);
 
 // The dark header band with its faint chart motif.
 void PaintHeaderBand(QPainter& painter, const QRectF& band, int seed);
+
+inline QRectF ToRectF(const skin::Rect& rect) { return QRectF(rect.x, rect.y, rect.w, rect.h); }
 
 // A light card with a hairline border.
 void PaintCard(QPainter& painter, const QRectF& rect, qreal radius, const QColor& fill = colours::kPaper);
