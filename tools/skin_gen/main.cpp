@@ -24,11 +24,11 @@
 #include "common/skin/repair_layout.h"
 #include "common/skin/skin_pictures.h"
 #include "common/skin/tip_layout.h"
+#include "common/ui/product_mark.h"
 #include "tools/skin_gen/gif_writer.h"
 #include "tools/skin_gen/palette_quantizer.h"
 #include "tools/skin_gen/skin_backgrounds.h"
 #include "tools/skin_gen/skin_buttons.h"
-#include "tools/skin_gen/skin_icon.h"
 
 namespace {
 
@@ -162,9 +162,9 @@ bool CheckBackgrounds() {
 }
 
 bool WriteIcons(const QDir& folder) {
-    for (int size : skin_gen::kIconSizes) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
         const QString dir = folder.filePath(QStringLiteral("hicolor/%1x%1/apps").arg(size));
-        if (!QDir().mkpath(dir) || !skin_gen::DrawAppIcon(size).save(dir + QStringLiteral("/quorvel.png"), "PNG")) {
+        if (!QDir().mkpath(dir) || !ui::DrawProductIcon(size).save(dir + QStringLiteral("/quorvel.png"), "PNG")) {
             std::fprintf(stderr, "cannot write the %dx%d icon\n", size, size);
             return false;
         }
