@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs Quorvel against the sample evaluation server, in one command:
 #   1. installs what is missing and builds the client, the repair tool and the server;
-#   2. stages an installation directory (build/quorvel/): the programs, image/ and the
-#      local XML files; remembered accounts (LoginInfo.xml) are kept between runs;
+#   2. installs into build/quorvel/ with cmake --install: the client's program directory
+#      lib/quorvel/ (programs, image/, local XML files) and the server's lib/quorvel-server/;
+#      remembered accounts (LoginInfo.xml) and the news time are kept between runs;
 #   3. starts quorvel-server on a free loopback port and points every host of config.xml
 #      at it;
 #   4. runs krclient and stops the server when the client exits.
@@ -24,24 +25,19 @@ targets=(krclient quorvel-server)
 if [ -f repair/CMakeLists.txt ]; then targets+=(krRestoration); fi
 cmake --build build -j2 --target "${targets[@]}"
 
-stage="$root/build/quorvel"
-mkdir -p "$stage/image"
-cp -f build/client/app/krclient "$stage/"
-if [ -x build/repair/krRestoration ]; then cp -f build/repair/krRestoration "$stage/"; fi
-cp -f assets/image/* "$stage/image/"
-for f in assets/*.xml assets/*.XML; do
-  [ -e "$f" ] || continue
-  name=$(basename "$f")
-  case "$name" in
-    config.xml) ;;                                               # written below
-    LoginInfo.xml) [ -e "$stage/$name" ] || cp "$f" "$stage/" ;;  # keep remembered accounts
-    *) cp -f "$f" "$stage/" ;;
-  esac
-done
+prefix="$root/build/quorvel"
+stage="$prefix/lib/quorvel"
+# Earlier runs staged the program directory at build/quorvel/ itself; keep its accounts.
+if [ -f "$prefix/LoginInfo.xml" ] && [ ! -e "$stage/LoginInfo.xml" ]; then
+  mkdir -p "$stage"
+  mv "$prefix/LoginInfo.xml" "$stage/LoginInfo.xml"
+fi
+# Installing keeps the files the client writes (LoginInfo.xml, config.xml) and lays the
+# shipped ones down afresh.
+cmake --install build --prefix "$prefix" >/dev/null
 
-log="$stage/server.log"
-build/server/quorvel-server --port 0 --assets "$root/assets" --data "$stage/server-data" \
-  >"$log" 2>&1 &
+log="$prefix/server.log"
+"$prefix/bin/quorvel-server" --port 0 --data "$prefix/server-data" >"$log" 2>&1 &
 server_pid=$!
 trap 'kill "$server_pid" 2>/dev/null || true; wait "$server_pid" 2>/dev/null || true' EXIT
 
@@ -64,7 +60,7 @@ fi
 host="127.0.0.1:$port"
 # Shipped files name the server's default address; point their links at this run's port.
 if [ -f "$stage/Advertise.XML" ]; then
-  sed -i "s/127\.0\.0\.1:8080/$host/g" "$stage/Advertise.XML"
+  sed -i "s/127\.0\.0\.1:[0-9]*/$host/g" "$stage/Advertise.XML"
 fi
 # The news window rewrites NewsTime; keep it between runs.
 news_time=""
@@ -90,4 +86,4 @@ XML
 echo "run: sample server on http://$host (log: $log); demo account: demo / demo123"
 # The embedded web pages cannot use the browser sandbox when running as root.
 if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
-"$stage/krclient"
+"$prefix/bin/quorvel"

@@ -13,7 +13,7 @@ packages=(
   libpugixml-dev libxml2-dev
   nginx-light microsocks dante-server tinyproxy curl
   xvfb xauth x11-utils fonts-wqy-microhei
-  imagemagick iproute2 procps
+  imagemagick iproute2 procps desktop-file-utils
 )
 
 if [ "$(id -u)" -eq 0 ]; then

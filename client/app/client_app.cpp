@@ -5,7 +5,21 @@
 #include "client/core/client_config.h"
 #include "client/core/session.h"
 #include "client/data/document_source.h"
+#include "common/platform/log.h"
+#include "common/platform/paths.h"
 #include "common/ui/main_window.h"
+
+namespace {
+
+// A window without its skin closes at once; the program then ends with a failure
+// status and says where the pictures were looked for.
+int SkinMissing(const ClientConfig& config, const std::string& what) {
+    platform::Log(platform::LogLevel::Error, "quorvel.skin",
+                  "cannot load " + what + " from " + platform::JoinPath(config.programDirectory, "image"));
+    return 1;
+}
+
+}  // namespace
 
 int CClientApp::InitInstance() {
     const ClientConfig config = LoadConfig();
@@ -21,6 +35,7 @@ int CClientApp::InitInstance() {
         int entered;
         {
             CLoginDlg login(config, session, openedByLogout);
+            if (!login.IsSkinned()) return SkinMissing(config, "the login window's skin (login.gif)");
             ui::SetMainWindow(&login);
             entered = login.exec();
             ui::SetMainWindow(nullptr);
@@ -30,6 +45,7 @@ int CClientApp::InitInstance() {
         int result;
         {
             CMainDlg mainDlg(config, session, documents);
+            if (!mainDlg.IsSkinned()) return SkinMissing(config, "the main window's skin pictures");
             ui::SetMainWindow(&mainDlg);
             result = mainDlg.exec();
             ui::SetMainWindow(nullptr);

@@ -19,9 +19,11 @@
 #include "client/app/tip.h"
 #include "client/widgets/html_label.h"
 #include "common/platform/paths.h"
+#include "common/skin/login_layout.h"
 #include "common/ui/color.h"
 #include "common/ui/dialog_units.h"
 #include "common/ui/kbc_bmp.h"
+#include "common/ui/skin_place.h"
 #include "common/ui/text.h"
 #include "common/ui/window_drag.h"
 
@@ -66,51 +68,52 @@ CLoginDlg::CLoginDlg(const ClientConfig& config, Session& session, bool openedBy
 
 CLoginDlg::~CLoginDlg() = default;
 
-// Controls stand on the form card of the login picture (pixels; the window is 277 x 173
-// dialog units).
+// Controls stand where the login picture's layout puts them: on the form card, in the
+// header band and in the footer (the window is 277 x 173 dialog units).
 void CLoginDlg::BuildControls() {
+    namespace layout = skin::login;
     auto* nameCaption = new QLabel(QStringLiteral("用户名："), this);
-    nameCaption->setGeometry(104, 112, 54, 24);
+    ui::Place(nameCaption, layout::kNameCaption);
     auto* passwordCaption = new QLabel(QStringLiteral("密  码："), this);
-    passwordCaption->setGeometry(104, 144, 54, 24);
+    ui::Place(passwordCaption, layout::kPasswordCaption);
 
     userName_ = Named(new QComboBox(this), ids::kUserName);
     userName_->setEditable(true);
     userName_->setInsertPolicy(QComboBox::NoInsert);
-    userName_->setGeometry(160, 112, 172, 24);
+    ui::Place(userName_, layout::kUserName);
     connect(userName_, &QComboBox::activated, this, &CLoginDlg::OnNameChosen);
 
     password_ = Named(new QLineEdit(this), ids::kPassword);
     password_->setEchoMode(QLineEdit::Password);
-    password_->setGeometry(160, 144, 172, 24);
+    ui::Place(password_, layout::kPassword);
 
     remember_ = Named(new QCheckBox(QStringLiteral("记住密码"), this), ids::kRememberPassword);
-    remember_->setGeometry(160, 173, 84, 20);
+    ui::Place(remember_, layout::kRemember);
     connect(remember_, &QCheckBox::clicked, this, &CLoginDlg::OnRememberClicked);
     autoLogin_ = Named(new QCheckBox(QStringLiteral("自动登录"), this), ids::kAutoLogin);
-    autoLogin_->setGeometry(256, 173, 84, 20);
+    ui::Place(autoLogin_, layout::kAutoLogin);
     connect(autoLogin_, &QCheckBox::clicked, this, &CLoginDlg::OnAutoLoginClicked);
 
     loginButton_ = Named(new CKbcBmp(this), ids::kLoginButton);
-    loginButton_->move(160, 197);
+    ui::Place(loginButton_, layout::kLoginButton);
     connect(loginButton_, &CKbcBmp::clicked, this, &CLoginDlg::OnLogin);
     guestButton_ = Named(new CKbcBmp(this), ids::kGuestButton);
-    guestButton_->move(256, 197);
+    ui::Place(guestButton_, layout::kGuestButton);
     connect(guestButton_, &CKbcBmp::clicked, this, &CLoginDlg::OnGuest);
     minimiseButton_ = Named(new CKbcBmp(this), ids::kMinimise);
-    minimiseButton_->move(361, 6);
+    ui::Place(minimiseButton_, layout::kMinimise);
     connect(minimiseButton_, &CKbcBmp::clicked, this, &QWidget::showMinimized);
     closeButton_ = Named(new CKbcBmp(this), ids::kClose);
-    closeButton_->move(385, 6);
+    ui::Place(closeButton_, layout::kClose);
     connect(closeButton_, &CKbcBmp::clicked, this, &QDialog::reject);
 
     forgotLink_ = Named(new CHtmlLabel(this), ids::kForgotPasswordLink);
-    forgotLink_->setGeometry(338, 147, 66, 18);
+    ui::Place(forgotLink_, layout::kForgotLink);
     registerLink_ = Named(new CHtmlLabel(this), ids::kRegisterLink);
-    registerLink_->setGeometry(96, 231, 260, 18);
+    ui::Place(registerLink_, layout::kRegisterLink);
 
     status_ = Named(new QLabel(this), ids::kStatus);
-    status_->setGeometry(16, 256, 240, 20);
+    ui::Place(status_, layout::kStatus);
 }
 
 bool CLoginDlg::LoadSkin() {

@@ -1,7 +1,32 @@
 // krclient: the Quorvel desktop client.
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include <cstdio>
 
 #include "client/app/client_app.h"
+
+namespace {
+
+// Test-only hook for checking an installed copy without a person: with
+// QUORVEL_EXIT_AFTER_MS=N set, the window the program shows modally N ms after start-up
+// is closed, as its close button would, after printing "quorvel: window ID shown". A
+// client that cannot load its skin shows no window and prints nothing.
+void CloseFirstWindowForTesting() {
+    bool set = false;
+    const int ms = qEnvironmentVariableIntValue("QUORVEL_EXIT_AFTER_MS", &set);
+    if (!set || ms < 0) return;
+    QTimer::singleShot(ms, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        std::printf("quorvel: window %s shown\n", qPrintable(dialog->objectName()));
+        std::fflush(stdout);
+        dialog->reject();
+    });
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // for the web pages
@@ -9,5 +34,6 @@ int main(int argc, char** argv) {
     app.setApplicationName(QStringLiteral("Quorvel"));
     // The tray icon keeps no window open; the modal chain decides when the program ends.
     app.setQuitOnLastWindowClosed(false);
+    CloseFirstWindowForTesting();
     return CClientApp().InitInstance();
 }

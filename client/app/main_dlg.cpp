@@ -27,10 +27,12 @@
 #include "client/widgets/html_ctl.h"
 #include "client/widgets/html_label.h"
 #include "common/platform/paths.h"
+#include "common/skin/main_layout.h"
 #include "common/ui/color.h"
 #include "common/ui/dialog_units.h"
 #include "common/ui/kbc_bmp.h"
 #include "common/ui/shell_facade.h"
+#include "common/ui/skin_place.h"
 #include "common/ui/text.h"
 #include "common/ui/window_drag.h"
 
@@ -47,9 +49,9 @@ W* Named(W* widget, int id) {
     return widget;
 }
 
-QWidget* Placeholder(QWidget* parent, int id, const QRect& rect) {
+QWidget* Placeholder(QWidget* parent, int id, const skin::Area& area) {
     auto* widget = Named(new QWidget(parent), id);
-    widget->setGeometry(rect);
+    ui::Place(widget, area);
     widget->hide();
     return widget;
 }
@@ -98,55 +100,58 @@ std::string CMainDlg::ProgramDir() const {
     return config_.programDirectory.empty() ? platform::ProgramDirectory() : config_.programDirectory;
 }
 
-// Controls stand on the frames of the main picture (pixels; the window is 565 x 390
+// Controls stand where the main picture's layout puts them (the window is 565 x 390
 // dialog units): pages on the large card, history and advertisements below it, the web
 // strip above the status bar, the greeting on its chip in the header.
 void CMainDlg::BuildControls() {
-    pagePlaceholder_ = Placeholder(this, ids::kPagePlaceholder, QRect(12, 74, 823, 341));
+    namespace layout = skin::main_window;
+    pagePlaceholder_ = Placeholder(this, ids::kPagePlaceholder, layout::kPageArea);
     const int pageIds[3] = {ids::kEvalPageButton, ids::kAnalysisPageButton, ids::kToolsPageButton};
+    const skin::Area* pageAreas[3] = {&layout::kEvalPageButton, &layout::kAnalysisPageButton,
+                                      &layout::kToolsPageButton};
     for (int i = 0; i < 3; ++i) {
         pageButtons_[i] = Named(new CKbcBmp(this), pageIds[i]);
-        pageButtons_[i]->move(200 + 66 * i, 40);
+        ui::Place(pageButtons_[i], *pageAreas[i]);
         const int id = pageIds[i];
         connect(pageButtons_[i], &CKbcBmp::clicked, this, [this, id] { OnCommand(id); });
     }
     minimiseButton_ = Named(new CKbcBmp(this), ids::kMinimise);
-    minimiseButton_->move(793, 6);
+    ui::Place(minimiseButton_, layout::kMinimise);
     connect(minimiseButton_, &CKbcBmp::clicked, this, [this] { OnCommand(ids::kMinimise); });
     closeButton_ = Named(new CKbcBmp(this), ids::kClose);
-    closeButton_->move(817, 6);
+    ui::Place(closeButton_, layout::kClose);
     connect(closeButton_, &CKbcBmp::clicked, this, [this] { OnCommand(ids::kClose); });
 
     historyCaption_ = Named(new CColorLabel(this), ids::kHistoryCaption);
     historyCaption_->setText(QStringLiteral("经典历史评测记录回顾："));
-    historyCaption_->setGeometry(22, 425, 240, 18);
+    ui::Place(historyCaption_, layout::kHistoryCaption);
     historyText_ = Named(new CColorLabel(this), ids::kHistoryText);
-    historyText_->setGeometry(22, 445, 488, 70);
+    ui::Place(historyText_, layout::kHistoryText);
     historyText_->setWordWrap(true);
     historyText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    webStripPlaceholder_ = Placeholder(this, ids::kWebStrip, QRect(12, 523, 823, 78));
-    adPlaceholders_[0] = Placeholder(this, ids::kAdPlaceholder1, QRect(525, 425, 150, 91));
-    adPlaceholders_[1] = Placeholder(this, ids::kAdPlaceholder2, QRect(682, 425, 150, 91));
+    webStripPlaceholder_ = Placeholder(this, ids::kWebStrip, layout::kWebStrip);
+    adPlaceholders_[0] = Placeholder(this, ids::kAdPlaceholder1, layout::kAd1);
+    adPlaceholders_[1] = Placeholder(this, ids::kAdPlaceholder2, layout::kAd2);
 
     logoutLink_ = Named(new CHtmlLabel(this), ids::kLogoutLink);
-    logoutLink_->setGeometry(596, 45, 40, 18);
+    ui::Place(logoutLink_, layout::kLogoutLink);
     versionLine_ = Named(new CColorLabel(this), ids::kVersionLine);
-    versionLine_->setGeometry(14, 610, 300, 18);
+    ui::Place(versionLine_, layout::kVersionLine);
     upgradeLink_ = Named(new CHtmlLabel(this), ids::kUpgradeLink);
-    upgradeLink_->setGeometry(320, 610, 70, 18);
+    ui::Place(upgradeLink_, layout::kUpgradeLink);
     upgradeLink_->hide();
     complaintLink_ = Named(new CHtmlLabel(this), ids::kComplaintLink);
-    complaintLink_->setGeometry(770, 610, 66, 18);
+    ui::Place(complaintLink_, layout::kComplaintLink);
     greeting_ = Named(new CColorLabel(this), ids::kGreeting);
-    greeting_->setGeometry(480, 45, 110, 18);
+    ui::Place(greeting_, layout::kGreeting);
     greeting_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     homeLink_ = Named(new CHtmlLabel(this), ids::kHomeLink);
-    homeLink_->setGeometry(652, 45, 32, 18);
+    ui::Place(homeLink_, layout::kHomeLink);
     accountLink_ = Named(new CHtmlLabel(this), ids::kAccountLink);
-    accountLink_->setGeometry(688, 45, 80, 18);
+    ui::Place(accountLink_, layout::kAccountLink);
     recommendLink_ = Named(new CHtmlLabel(this), ids::kRecommendLink);
-    recommendLink_->setGeometry(770, 45, 72, 18);
+    ui::Place(recommendLink_, layout::kRecommendLink);
 
     // The window handles these clicks itself; their URL "HHHH" opens nothing.
     connect(logoutLink_, &CHtmlLabel::clicked, this, [this] { OnCommand(ids::kLogoutLink); });
@@ -216,7 +221,7 @@ void CMainDlg::SetUpLinks() {
     if (guest) {
         logoutLink_->hide();
         // Without the logout link the greeting takes the whole chip.
-        greeting_->setGeometry(480, 45, 156, 18);
+        ui::Place(greeting_, skin::main_window::kGreetingAlone);
         greeting_->setAlignment(Qt::AlignCenter);
     } else {
         SetUpLink(logoutLink_, kLogoutColor, true, kLogoutColor, Gbk("注销"), CHtmlLabel::kNoNavigationUrl);

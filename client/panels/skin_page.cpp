@@ -3,15 +3,10 @@
 #include <QPainter>
 
 #include "common/platform/paths.h"
+#include "common/skin/page_layout.h"
 #include "common/ui/color.h"
 #include "common/ui/kbc_bmp.h"
-
-namespace {
-constexpr int kRowLeft = 14;  // pixels
-constexpr int kRowTop = 6;
-constexpr int kButtonGap = 2;
-constexpr int kPanelGap = 6;
-}  // namespace
+#include "common/ui/skin_place.h"
 
 CSkinPage::CSkinPage(int dialogId, std::vector<ButtonSpec> buttons, int initialButton,
                      QWidget* parent)
@@ -27,21 +22,17 @@ bool CSkinPage::Initialise() {
         return false;
     if (!background_.ShapeWindow(this)) return false;
 
-    int x = kRowLeft;
-    int rowBottom = kRowTop;
+    // The buttons take the row's slots in order; a page has at most skin::page::kMaxButtons.
     for (const ButtonSpec& spec : specs_) {
         auto* button = new CKbcBmp(this);
         button->setObjectName(QString::number(spec.id));
-        button->move(x, kRowTop);
+        button->setGeometry(ui::ToQRect(skin::page::ButtonSlot(static_cast<int>(buttons_.size()))));
         button->SetImage(spec.picture, ui::kPureBlue);
-        x += button->width() + kButtonGap;
-        rowBottom = std::max(rowBottom, kRowTop + button->height());
         const int id = spec.id;
         connect(button, &CKbcBmp::clicked, this, [this, id] { SelectButton(id); });
         buttons_.push_back(button);
     }
-    placeholder_->setGeometry(kRowLeft, rowBottom + kPanelGap, width() - 2 * kRowLeft,
-                              height() - rowBottom - kPanelGap - kRowTop);
+    ui::Place(placeholder_, skin::page::kPanelArea);
     SelectButton(initialButton_);
     initialised_ = true;
     update();

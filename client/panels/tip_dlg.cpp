@@ -6,11 +6,13 @@
 
 #include "client/panels/color_label.h"
 #include "common/platform/paths.h"
+#include "common/skin/tip_layout.h"
 #include "common/ui/color.h"
 #include "common/ui/dialog_units.h"
 #include "common/ui/kbc_bmp.h"
 #include "common/ui/main_window.h"
 #include "common/ui/modal_hook.h"
+#include "common/ui/skin_place.h"
 #include "common/ui/text.h"
 #include "common/ui/window_drag.h"
 
@@ -18,8 +20,6 @@ namespace {
 
 constexpr char kCaption[] = "Quorvel";
 constexpr ui::ColorRef kButtonKey = 255;  // pure red
-constexpr int kButtonTopDlu = 33;
-constexpr int kButtonGap = 8;
 
 CKbcBmp* MakeButton(QWidget* parent, int id) {
     auto* button = new CKbcBmp(parent);
@@ -41,7 +41,7 @@ CTipDlg::CTipDlg(QWidget* owner)
     setModal(true);
     resize(ui::DluSize(87, 50));
     label_->setObjectName(QString::number(kIdMessage));
-    label_->setGeometry(ui::DluRect(0, 14, 85, 17));
+    ui::Place(label_, skin::tip::kMessage);
     label_->setAlignment(Qt::AlignCenter);
     label_->setWordWrap(true);
     okCentre_->setText(QStringLiteral("确定"));
@@ -77,20 +77,22 @@ bool CTipDlg::InitDialog() {
         return false;
     }
 
-    const int buttonTop = ui::DluToPixelsY(kButtonTopDlu);
+    // The buttons stand in the layout's button row, centred across the window.
+    const int top = skin::tip::kButtonRow.rect.y;
+    const int gap = skin::tip::kButtonGap;
     if (ask_ != 0) {
         cancel_->SetImage("image\\tipcancel.gif", kButtonKey);
         okLeft_->SetImage("image\\tipok.gif", kButtonKey);
-        const int pairWidth = okLeft_->width() + kButtonGap + cancel_->width();
+        const int pairWidth = okLeft_->width() + gap + cancel_->width();
         const int left = (width() - pairWidth) / 2;
-        okLeft_->move(left, buttonTop);
-        cancel_->move(left + okLeft_->width() + kButtonGap, buttonTop);
+        okLeft_->move(left, top);
+        cancel_->move(left + okLeft_->width() + gap, top);
         okLeft_->show();
         cancel_->show();
         okCentre_->hide();
     } else {
         okCentre_->SetImage("image\\tipok.gif", kButtonKey);
-        okCentre_->move((width() - okCentre_->width()) / 2, buttonTop);
+        okCentre_->move((width() - okCentre_->width()) / 2, top);
         okCentre_->show();
         okLeft_->hide();
         cancel_->hide();

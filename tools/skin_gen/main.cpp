@@ -1,16 +1,30 @@
 // Draws every skin picture of the client and the repair tool into a folder as GIF89a
-// files (normally assets/image). The output is deterministic, so regenerating without
-// changes leaves the committed files untouched.
+// files (normally assets/image), and, when a second folder is given, the application
+// icon as PNG files in the hicolor theme's layout below it (normally
+// assets/share/icons). The output is deterministic, so regenerating without changes
+// leaves the committed files untouched. Sizes and frames come from the skin's geometry
+// table (common/skin), which the windows read too.
 //
-//   skin_gen <output folder>
+//   skin_gen <picture folder> [<icon folder>]
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "common/skin/about_layout.h"
+#include "common/skin/button_sizes.h"
+#include "common/skin/login_layout.h"
+#include "common/skin/main_layout.h"
+#include "common/skin/page_layout.h"
+#include "common/skin/panel_layouts.h"
+#include "common/skin/repair_layout.h"
+#include "common/skin/skin_pictures.h"
+#include "common/skin/tip_layout.h"
+#include "common/ui/product_mark.h"
 #include "tools/skin_gen/gif_writer.h"
 #include "tools/skin_gen/palette_quantizer.h"
 #include "tools/skin_gen/skin_backgrounds.h"
@@ -24,7 +38,7 @@ const QColor kBlueKey(0, 0, 255);  // COLORREF 0xFF0000
 const QColor kRedKey(255, 0, 0);   // COLORREF 0x0000FF
 
 struct Background {
-    const char* file;
+    const skin::Picture* picture;
     std::function<QImage()> draw;
 };
 
@@ -36,23 +50,29 @@ struct Strip {
     QColor key;
 };
 
-const QSize kTab(64, 24);
-const QSize kAction(60, 21);
-const QSize kWideAction(72, 21);
-const QSize kTip(44, 20);
+QSize Q(skin::Size size) { return QSize(size.w, size.h); }
+
+const QSize kLoginAction = Q(skin::buttons::kLoginAction);
+const QSize kTitle = Q(skin::buttons::kTitle);
+const QSize kPage = Q(skin::buttons::kPage);
+const QSize kTab = Q(skin::buttons::kTab);
+const QSize kAction = Q(skin::buttons::kAction);
+const QSize kWideAction = Q(skin::buttons::kWideAction);
+const QSize kTip = Q(skin::buttons::kSmall);
+const QSize kViewInfo = Q(skin::buttons::kViewInfo);
 
 const std::vector<Strip>& Strips() {
     static const std::vector<Strip> strips = {
         // Login window.
-        {"dl.gif", {90, 28}, ButtonStyle::kPrimary, "登陆", kBlueKey},
-        {"dl2.gif", {90, 28}, ButtonStyle::kSecondary, "游客登陆", kBlueKey},
+        {"dl.gif", kLoginAction, ButtonStyle::kPrimary, "登陆", kBlueKey},
+        {"dl2.gif", kLoginAction, ButtonStyle::kSecondary, "游客登陆", kBlueKey},
         // Title buttons of the login and main windows.
-        {"zxh.gif", {22, 18}, ButtonStyle::kTitleMinimise, "", kBlueKey},
-        {"gb.gif", {22, 18}, ButtonStyle::kTitleClose, "", kBlueKey},
+        {"zxh.gif", kTitle, ButtonStyle::kTitleMinimise, "", kBlueKey},
+        {"gb.gif", kTitle, ButtonStyle::kTitleClose, "", kBlueKey},
         // Main window pages.
-        {"cy.gif", {64, 26}, ButtonStyle::kHeaderTab, "常用", kBlueKey},
-        {"fx.gif", {64, 26}, ButtonStyle::kHeaderTab, "分析", kBlueKey},
-        {"fz.gif", {64, 26}, ButtonStyle::kHeaderTab, "辅助", kBlueKey},
+        {"cy.gif", kPage, ButtonStyle::kHeaderTab, "常用", kBlueKey},
+        {"fx.gif", kPage, ButtonStyle::kHeaderTab, "分析", kBlueKey},
+        {"fz.gif", kPage, ButtonStyle::kHeaderTab, "辅助", kBlueKey},
         // Evaluation page.
         {"zhpc.gif", kTab, ButtonStyle::kTab, "综合评测", kBlueKey},
         {"yjyc.gif", kTab, ButtonStyle::kTab, "业绩预测", kBlueKey},
@@ -87,7 +107,7 @@ const std::vector<Strip>& Strips() {
         // Tip window, news pop-up and about window.
         {"tipok.gif", kTip, ButtonStyle::kPrimary, "确定", kRedKey},
         {"tipcancel.gif", kTip, ButtonStyle::kSecondary, "取消", kRedKey},
-        {"viewinfo.gif", {64, 20}, ButtonStyle::kPrimary, "查看详细", kRedKey},
+        {"viewinfo.gif", kViewInfo, ButtonStyle::kPrimary, "查看详细", kRedKey},
         {"newsclose.gif", kTip, ButtonStyle::kSecondary, "关闭", kRedKey},
     };
     return strips;
@@ -95,19 +115,19 @@ const std::vector<Strip>& Strips() {
 
 const std::vector<Background>& Backgrounds() {
     static const std::vector<Background> backgrounds = {
-        {"login.gif", skin_gen::DrawLoginBackground},
-        {"main.gif", skin_gen::DrawMainBackground},
-        {"bg_mid.gif", skin_gen::DrawPageBackground},
-        {"bg_mid2.gif", skin_gen::DrawComprehensiveBackground},
-        {"bg_midall.gif", skin_gen::DrawDetailBackground},
-        {"tipbg.gif", skin_gen::DrawTipBackground},
-        {"news.gif", skin_gen::DrawNewsPopupBackground},
-        {"newsbk.gif", skin_gen::DrawNewsListBackground},
-        {"about.gif", skin_gen::DrawAboutBackground},
-        {"updatebk.gif", skin_gen::DrawRepairBackground},
-        {"ad_1.gif", [] { return skin_gen::DrawAdvertisement(1); }},
-        {"ad_2.gif", [] { return skin_gen::DrawAdvertisement(2); }},
-        {"ad_3.gif", [] { return skin_gen::DrawAdvertisement(3); }},
+        {&skin::login::kPicture, skin_gen::DrawLoginBackground},
+        {&skin::main_window::kPicture, skin_gen::DrawMainBackground},
+        {&skin::page::kPicture, skin_gen::DrawPageBackground},
+        {&skin::comprehensive::kPicture, skin_gen::DrawComprehensiveBackground},
+        {&skin::detail::kPicture, skin_gen::DrawDetailBackground},
+        {&skin::tip::kPicture, skin_gen::DrawTipBackground},
+        {&skin::news_popup::kPicture, skin_gen::DrawNewsPopupBackground},
+        {&skin::news_list::kPicture, skin_gen::DrawNewsListBackground},
+        {&skin::about::kPicture, skin_gen::DrawAboutBackground},
+        {&skin::repair::kPicture, skin_gen::DrawRepairBackground},
+        {&skin::advert::kPictures[0], [] { return skin_gen::DrawAdvertisement(1); }},
+        {&skin::advert::kPictures[1], [] { return skin_gen::DrawAdvertisement(2); }},
+        {&skin::advert::kPictures[2], [] { return skin_gen::DrawAdvertisement(3); }},
     };
     return backgrounds;
 }
@@ -127,15 +147,41 @@ bool WriteGif(const QImage& picture, const QString& path, const QColor& key) {
     return file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
 }
 
+// Every picture of the geometry table has a drawing, at the table's size.
+bool CheckBackgrounds() {
+    bool ok = true;
+    for (const skin::Picture* picture : skin::AllPictures()) {
+        const auto drawn = std::find_if(Backgrounds().begin(), Backgrounds().end(),
+                                        [&](const Background& b) { return b.picture == picture; });
+        if (drawn == Backgrounds().end()) {
+            std::fprintf(stderr, "no drawing for %s\n", picture->file);
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+bool WriteIcons(const QDir& folder) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString dir = folder.filePath(QStringLiteral("hicolor/%1x%1/apps").arg(size));
+        if (!QDir().mkpath(dir) || !ui::DrawProductIcon(size).save(dir + QStringLiteral("/quorvel.png"), "PNG")) {
+            std::fprintf(stderr, "cannot write the %dx%d icon\n", size, size);
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s <picture folder> [<icon folder>]\n", argv[0]);
         return 2;
     }
+    if (!CheckBackgrounds()) return 1;
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.exists() && !QDir().mkpath(folder.path())) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
@@ -143,8 +189,14 @@ int main(int argc, char** argv) {
     }
     int failures = 0;
     for (const Background& background : Backgrounds()) {
-        if (!WriteGif(background.draw(), folder.filePath(QString::fromLatin1(background.file)), Qt::black)) {
-            std::fprintf(stderr, "cannot write %s\n", background.file);
+        const skin::Picture& picture = *background.picture;
+        const QImage art = background.draw();
+        if (art.size() != Q(picture.size)) {
+            std::fprintf(stderr, "%s drawn at %dx%d, the table says %dx%d\n", picture.file, art.width(),
+                         art.height(), picture.size.w, picture.size.h);
+            ++failures;
+        } else if (!WriteGif(art, folder.filePath(QString::fromLatin1(picture.file)), Qt::black)) {
+            std::fprintf(stderr, "cannot write %s\n", picture.file);
             ++failures;
         }
     }
@@ -158,5 +210,13 @@ int main(int argc, char** argv) {
     }
     std::printf("%zu pictures written to %s\n", Backgrounds().size() + Strips().size(),
                 folder.absolutePath().toLocal8Bit().constData());
+    if (argc == 3) {
+        const QDir icons(QString::fromLocal8Bit(argv[2]));
+        if (WriteIcons(icons)) {
+            std::printf("icons written to %s\n", icons.absolutePath().toLocal8Bit().constData());
+        } else {
+            ++failures;
+        }
+    }
     return failures == 0 ? 0 : 1;
 }

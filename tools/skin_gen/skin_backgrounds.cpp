@@ -6,6 +6,13 @@
 
 #include <cmath>
 
+#include "common/skin/about_layout.h"
+#include "common/skin/login_layout.h"
+#include "common/skin/main_layout.h"
+#include "common/skin/page_layout.h"
+#include "common/skin/panel_layouts.h"
+#include "common/skin/repair_layout.h"
+#include "common/skin/tip_layout.h"
 #include "tools/skin_gen/skin_style.h"
 
 namespace skin_gen {
@@ -27,6 +34,12 @@ void PaintAccentRule(QPainter& painter, qreal y, qreal width) {
     painter.fillRect(QRectF(0, y, width, 2), rule);
 }
 
+// A one-pixel line along the middle of a one-pixel-high rectangle.
+void DrawRule(QPainter& painter, const skin::Rect& rule, const QColor& colour) {
+    painter.setPen(QPen(colour, 1));
+    painter.drawLine(QPointF(rule.x, rule.y + 0.5), QPointF(rule.Right(), rule.y + 0.5));
+}
+
 // A 1-pixel border just inside the window's rounded shape.
 void PaintOutline(QPainter& painter, QSizeF size, qreal radius) {
     painter.save();
@@ -43,7 +56,8 @@ void DrawText(QPainter& painter, QPointF at, const QString& text, int size, cons
 }
 
 // A window with a dark title band of `bandHeight` carrying the mark and a title.
-QImage TitledWindow(int width, int height, int bandHeight, int radius, const QString& title, int seed) {
+QImage TitledWindow(skin::Size size, int bandHeight, int radius, const QString& title, int seed) {
+    const int width = size.w, height = size.h;
     QImage art = NewCanvas(width, height);
     QPainter painter(&art);
     PrepareAntialiased(painter);
@@ -66,7 +80,8 @@ QImage TitledWindow(int width, int height, int bandHeight, int radius, const QSt
 }  // namespace
 
 QImage DrawLoginBackground() {
-    const int w = 415, h = 281, band = 92, radius = 10;
+    using namespace skin::login;
+    const int w = kSize.w, h = kSize.h, band = kHeaderBand.rect.h, radius = 10;
     QImage art = NewCanvas(w, h);
     QPainter painter(&art);
     PrepareAntialiased(painter);
@@ -77,19 +92,21 @@ QImage DrawLoginBackground() {
     DrawText(painter, QPointF(26, 74), QStringLiteral("A股个股评测 · 诊断 · 资讯"), 13, kHeaderText);
 
     // The form card behind the name, password, check boxes and buttons.
-    PaintCard(painter, QRectF(84, 100, 324, 128), 6, QColor(255, 255, 255));
-    painter.setPen(QPen(kLine, 1));
-    painter.drawLine(QPointF(16, 252.5), QPointF(w - 16, 252.5));
+    PaintCard(painter, ToRectF(kFormCard.rect), 6, QColor(255, 255, 255));
+    DrawRule(painter, kFooterRule.rect, kLine);
+    // The copyright shares the status line's row, right-aligned with the rule's end.
     painter.setFont(SkinFont(11));
     painter.setPen(QColor(128, 144, 162));
-    painter.drawText(QRectF(0, 256, w - 16, 20), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("© 2026 Quorvel"));
+    painter.drawText(QRectF(0, kStatus.rect.y, kFooterRule.rect.Right(), kStatus.rect.h),
+                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("© 2026 Quorvel"));
     PaintOutline(painter, art.size(), radius);
     painter.end();
     return FinishWindow(art, radius);
 }
 
 QImage DrawMainBackground() {
-    const int w = 847, h = 633, band = 66, radius = 10;
+    using namespace skin::main_window;
+    const int w = kSize.w, h = kSize.h, band = kHeaderBand.rect.h, radius = 10;
     QImage art = NewCanvas(w, h);
     QPainter painter(&art);
     PrepareAntialiased(painter);
@@ -100,30 +117,32 @@ QImage DrawMainBackground() {
     // A light chip behind the greeting and the logout link, whose colours are dark.
     painter.setPen(QPen(QColor(255, 255, 255, 120), 1));
     painter.setBrush(QColor(233, 239, 246, 235));
-    painter.drawRoundedRect(QRectF(474.5, 44.5, 167, 19), 9.5, 9.5);
+    const qreal chipRadius = kGreetingChip.rect.h / 2.0 - 0.5;
+    painter.drawRoundedRect(ToRectF(kGreetingChip.rect).adjusted(0.5, 0.5, -0.5, -0.5), chipRadius, chipRadius);
 
     // Frames behind the page, the history text, the two advertisements and the web strip.
-    PaintCard(painter, QRectF(10, 72, 827, 345), 6, kPaper);
-    PaintCard(painter, QRectF(10, 420, 508, 100), 6, QColor(255, 255, 255));
-    painter.fillRect(QRectF(11, 421, 4, 98), QColor(63, 128, 196, 0));
+    PaintCard(painter, ToRectF(kPageCard.rect), 6, kPaper);
+    PaintCard(painter, ToRectF(kHistoryCard.rect), 6, QColor(255, 255, 255));
+    // A small accent mark beside the history caption.
     painter.setPen(Qt::NoPen);
     painter.setBrush(kBlueLight);
-    painter.drawRoundedRect(QRectF(12, 426, 3, 14), 1.5, 1.5);
-    PaintCard(painter, QRectF(522, 422, 156, 97), 5, QColor(255, 255, 255));
-    PaintCard(painter, QRectF(679, 422, 156, 97), 5, QColor(255, 255, 255));
-    PaintCard(painter, QRectF(10, 521, 827, 82), 6, QColor(255, 255, 255));
+    painter.drawRoundedRect(QRectF(kHistoryCard.rect.x + 2, kHistoryCard.rect.y + 6, 3, 14), 1.5, 1.5);
+    PaintCard(painter, ToRectF(kAdCard1.rect), 5, QColor(255, 255, 255));
+    PaintCard(painter, ToRectF(kAdCard2.rect), 5, QColor(255, 255, 255));
+    PaintCard(painter, ToRectF(kWebCard.rect), 6, QColor(255, 255, 255));
 
-    // Status bar.
-    FillVertical(painter, QRectF(0, 605, w, h - 605), QColor(214, 224, 236), QColor(200, 213, 228));
-    painter.setPen(QPen(QColor(176, 193, 213), 1));
-    painter.drawLine(QPointF(0, 605.5), QPointF(w, 605.5));
+    // Status bar, with a rule along its top row.
+    const skin::Rect status = kStatusBar.rect;
+    FillVertical(painter, ToRectF(status), QColor(214, 224, 236), QColor(200, 213, 228));
+    DrawRule(painter, {status.x, status.y, status.w, 1}, QColor(176, 193, 213));
     PaintOutline(painter, art.size(), radius);
     painter.end();
     return FinishWindow(art, radius);
 }
 
 QImage DrawPageBackground() {
-    const int w = 823, h = 341, row = 36, radius = 6;
+    using namespace skin::page;
+    const int w = kSize.w, h = kSize.h, row = kButtonRow.rect.h, radius = 6;
     QImage art = NewCanvas(w, h);
     QPainter painter(&art);
     PrepareAntialiased(painter);
@@ -139,40 +158,42 @@ QImage DrawPageBackground() {
 }
 
 QImage DrawComprehensiveBackground() {
-    const int w = 778, h = 269;
-    QImage art = NewCanvas(w, h);
+    using namespace skin::comprehensive;
+    QImage art = NewCanvas(kSize.w, kSize.h);
     QPainter painter(&art);
     PrepareAntialiased(painter);
     FillVertical(painter, art.rect(), QColor(252, 253, 255), QColor(241, 245, 250));
-    // Code entry strip, table area and the note lines.
-    FillVertical(painter, QRectF(0, 0, w, 44), QColor(244, 248, 252), QColor(234, 240, 247));
-    painter.setPen(QPen(kLine, 1));
-    painter.drawLine(QPointF(0, 43.5), QPointF(w, 43.5));
-    painter.drawLine(QPointF(12, 226.5), QPointF(w - 12, 226.5));
+    // Code entry strip with a rule along its last row, then the rule above the notes.
+    const skin::Rect strip = kEntryStrip.rect;
+    FillVertical(painter, ToRectF(strip), QColor(244, 248, 252), QColor(234, 240, 247));
+    DrawRule(painter, {strip.x, strip.Bottom() - 1, strip.w, 1}, kLine);
+    DrawRule(painter, kNoteRule.rect, kLine);
     painter.end();
     return FinishWindow(art, 0);
 }
 
 QImage DrawDetailBackground() {
-    const int w = 400, h = 300;
-    QImage art = NewCanvas(w, h);
+    using namespace skin::detail;
+    QImage art = NewCanvas(kSize.w, kSize.h);
     QPainter painter(&art);
     PrepareAntialiased(painter);
     FillVertical(painter, art.rect(), QColor(250, 252, 254), QColor(228, 236, 245));
-    FillVertical(painter, QRectF(0, 0, w, 30), QColor(224, 234, 245), QColor(210, 223, 238));
-    painter.fillRect(QRectF(0, 30, w, 2), kGold);
+    FillVertical(painter, ToRectF(kHeaderStrip.rect), QColor(224, 234, 245), QColor(210, 223, 238));
+    painter.fillRect(ToRectF(kGoldRule.rect), kGold);
     painter.end();
     return FinishWindow(art, 0);
 }
 
 QImage DrawTipBackground() {
-    const int w = 130, h = 81, radius = 8;
-    QImage art = NewCanvas(w, h);
+    using namespace skin::tip;
+    const int radius = 8;
+    QImage art = NewCanvas(kSize.w, kSize.h);
     QPainter painter(&art);
     PrepareAntialiased(painter);
-    PaintBody(painter, QRectF(0, 0, w, h));
-    FillVertical(painter, QRectF(0, 0, w, 18), kNavyLight, kNavy);
-    painter.fillRect(QRectF(0, 17, w, 1), kGold);
+    PaintBody(painter, art.rect());
+    const skin::Rect strip = kTitleStrip.rect;
+    FillVertical(painter, ToRectF(strip), kNavyLight, kNavy);
+    painter.fillRect(QRectF(strip.x, strip.Bottom() - 1, strip.w, 1), kGold);
     DrawWordmark(painter, QPointF(6, 3.5), 11, Qt::white);
     PaintOutline(painter, art.size(), radius);
     painter.end();
@@ -180,25 +201,28 @@ QImage DrawTipBackground() {
 }
 
 QImage DrawNewsPopupBackground() {
-    QImage art = TitledWindow(250, 160, 26, 8, QStringLiteral("资讯"), 3);
+    using namespace skin::news_popup;
+    QImage art = TitledWindow(kSize, kTitleBand.rect.h, 8, QStringLiteral("资讯"), 3);
     QPainter painter(&art);
     PrepareAntialiased(painter);
-    PaintCard(painter, QRectF(8, 34, 234, 90), 5, QColor(255, 255, 255));
+    PaintCard(painter, ToRectF(kCard.rect), 5, QColor(255, 255, 255));
     painter.end();
     return FinishWindow(art, 8);
 }
 
 QImage DrawNewsListBackground() {
-    QImage art = TitledWindow(640, 480, 34, 10, QStringLiteral("信息提示"), 4);
+    using namespace skin::news_list;
+    QImage art = TitledWindow(kSize, kTitleBand.rect.h, 10, QStringLiteral("信息提示"), 4);
     QPainter painter(&art);
     PrepareAntialiased(painter);
-    PaintCard(painter, QRectF(10, 42, 620, 428), 6, QColor(255, 255, 255));
+    PaintCard(painter, ToRectF(kCard.rect), 6, QColor(255, 255, 255));
     painter.end();
     return FinishWindow(art, 10);
 }
 
 QImage DrawAboutBackground() {
-    const int w = 360, h = 220, band = 112, radius = 10;
+    using namespace skin::about;
+    const int w = kSize.w, h = kSize.h, band = kHeaderBand.rect.h, radius = 10;
     QImage art = NewCanvas(w, h);
     QPainter painter(&art);
     PrepareAntialiased(painter);
@@ -216,12 +240,14 @@ QImage DrawAboutBackground() {
 }
 
 QImage DrawRepairBackground() {
-    QImage art = TitledWindow(480, 291, 40, 10, QStringLiteral("修复程序"), 6);
+    using namespace skin::repair;
+    QImage art = TitledWindow(kSize, kTitleBand.rect.h, 10, QStringLiteral("修复程序"), 6);
     return FinishWindow(art, 10);
 }
 
 QImage DrawAdvertisement(int which) {
-    const int w = 150, h = 91, radius = 6;
+    using namespace skin::advert;
+    const int w = kSize.w, h = kSize.h, radius = 6;
     static const QColor kTops[] = {QColor(38, 86, 142), QColor(30, 98, 110), QColor(120, 52, 48)};
     static const QColor kBottoms[] = {QColor(20, 50, 88), QColor(18, 64, 74), QColor(82, 30, 34)};
     static const char* const kTitles[] = {"会员中心", "Kestrun 财经", "春季策略"};
@@ -252,10 +278,10 @@ QImage DrawAdvertisement(int which) {
     painter.drawText(QPointF(10, 48), QString::fromUtf8(kLines[i]));
     // The call to action.
     painter.setBrush(kGold);
-    painter.drawRoundedRect(QRectF(10, 60, 58, 20), 4, 4);
+    painter.drawRoundedRect(ToRectF(kCallToAction.rect), 4, 4);
     painter.setFont(SkinFont(11, true));
     painter.setPen(kNavyDeep);
-    painter.drawText(QRectF(10, 60, 58, 20), Qt::AlignCenter, QStringLiteral("立即查看"));
+    painter.drawText(ToRectF(kCallToAction.rect), Qt::AlignCenter, QStringLiteral("立即查看"));
     painter.end();
     return FinishWindow(art, radius);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Window backgrounds and advertisement pictures, sized to the windows' templates.
+// Window backgrounds and advertisement pictures, at the sizes and frames of the skin's
+// geometry table (common/skin).
 #include <QImage>
 
 namespace skin_gen {

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "common/ui/product_mark.h"
+
 namespace skin_gen {
 
 QFont SkinFont(int pixelSize, bool bold) {
@@ -102,17 +104,7 @@ void DrawCentredText(QPainter& painter, const QRectF& rect, const QString& text,
 void DrawWordmark(QPainter& painter, QPointF topLeft, int pixelSize, const QColor& textColour) {
     const qreal tile = pixelSize * 1.05;
     const QRectF tileRect(topLeft, QSizeF(tile, tile));
-    const QLinearGradient gold = VerticalGradient(tileRect, colours::kGoldLight, colours::kGold);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(gold);
-    painter.drawRoundedRect(tileRect, tile * 0.22, tile * 0.22);
-    painter.setBrush(colours::kNavy);
-    const qreal barWidth = tile * 0.16;
-    for (int i = 0; i < 3; ++i) {
-        const qreal height = tile * (0.28 + 0.2 * i);
-        const qreal x = tileRect.left() + tile * (0.2 + 0.24 * i);
-        painter.drawRect(QRectF(x, tileRect.bottom() - tile * 0.18 - height, barWidth, height));
-    }
+    ui::PaintProductMark(painter, tileRect);
     QFont font = SkinFont(pixelSize, true);
     font.setLetterSpacing(QFont::PercentageSpacing, 104);
     painter.setFont(font);

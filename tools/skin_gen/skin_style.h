@@ -10,16 +10,19 @@
 #include <QRectF>
 #include <QString>
 
+#include "common/skin/skin_rect.h"
+#include "common/ui/product_mark.h"
+
 namespace skin_gen {
 
 namespace colours {
 inline const QColor kNavyDeep(16, 38, 66);
-inline const QColor kNavy(24, 56, 94);
+inline const QColor kNavy = ui::kMarkNavy;
 inline const QColor kNavyLight(38, 80, 128);
 inline const QColor kBlue(42, 98, 160);
 inline const QColor kBlueLight(63, 128, 196);
-inline const QColor kGold(201, 157, 64);
-inline const QColor kGoldLight(242, 207, 122);
+inline const QColor kGold = ui::kMarkGold;
+inline const QColor kGoldLight = ui::kMarkGoldLight;
 inline const QColor kPaper(248, 250, 253);
 inline const QColor kPanel(233, 239, 246);
 inline const QColor kLine(194, 208, 224);
@@ -54,11 +57,13 @@ QImage FinishButtonFrame(const QImage& art, const QColor& key);
 void DrawCentredText(QPainter& painter, const QRectF& rect, const QString& text, int pixelSize, bool bold,
                      const QColor& colour);
 
-// The product mark: a gold tile with three rising bars, then the name.
+// The product mark (common/ui/product_mark.h), then the name.
 void DrawWordmark(QPainter& painter, QPointF topLeft, int pixelSize, const QColor& textColour);
 
 // The dark header band with its faint chart motif.
 void PaintHeaderBand(QPainter& painter, const QRectF& band, int seed);
+
+inline QRectF ToRectF(const skin::Rect& rect) { return QRectF(rect.x, rect.y, rect.w, rect.h); }
 
 // A light card with a hairline border.
 void PaintCard(QPainter& painter, const QRectF& rect, qreal radius, const QColor& fill = colours::kPaper);

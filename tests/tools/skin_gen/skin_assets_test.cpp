@@ -7,29 +7,27 @@
 
 #include <string>
 
+#include "common/skin/skin_pictures.h"
 #include "common/ui/skin_image.h"
 
 namespace {
 
 std::string ImagePath(const char* name) { return std::string(QUORVEL_SOURCE_DIR) + "/assets/image/" + name; }
 
-struct Shape {
-    const char* name;
-    QSize size;
-    bool rounded;
-};
+// Panel backgrounds fill their rectangle; every other picture has rounded corners.
+bool Rounded(const skin::Picture& picture) {
+    return picture.file != std::string("bg_mid2.gif") && picture.file != std::string("bg_midall.gif");
+}
 
 }  // namespace
 
-TEST(SkinAssets, BackgroundsAreGifsShapedByPureBlack) {
-    const Shape backgrounds[] = {
-        {"login.gif", {415, 281}, true},  {"main.gif", {847, 633}, true},    {"bg_mid.gif", {823, 341}, true},
-        {"bg_mid2.gif", {778, 269}, false}, {"bg_midall.gif", {400, 300}, false}, {"tipbg.gif", {130, 81}, true},
-        {"news.gif", {250, 160}, true},   {"newsbk.gif", {640, 480}, true},  {"about.gif", {360, 220}, true},
-        {"updatebk.gif", {480, 291}, true}, {"ad_1.gif", {150, 91}, true},    {"ad_2.gif", {150, 91}, true},
-        {"ad_3.gif", {150, 91}, true},
-    };
-    for (const Shape& shape : backgrounds) {
+TEST(SkinAssets, BackgroundsAreGifsOfTheTablesSizeShapedByPureBlack) {
+    for (const skin::Picture* picture : skin::AllPictures()) {
+        const struct {
+            const char* name;
+            QSize size;
+            bool rounded;
+        } shape{picture->file, QSize(picture->size.w, picture->size.h), Rounded(*picture)};
         SCOPED_TRACE(shape.name);
         EXPECT_EQ(QImageReader(QString::fromStdString(ImagePath(shape.name))).format(), "gif");
         CSkinImage skin;
