@@ -46,7 +46,7 @@ void CHttpDownload::SetServerCredentials(bool enabled, std::string user, std::st
     serverCredentials_ = {enabled, std::move(user), std::move(password)};
 }
 
-void CHttpDownload::SetProxy(int type, std::string host, std::uint16_t port) {
+void CHttpDownload::SetProxy(ProxyType type, std::string host, std::uint16_t port) {
     proxyType_ = type;
     proxyHost_ = std::move(host);
     proxyPort_ = port;
@@ -56,10 +56,10 @@ void CHttpDownload::SetProxyCredentials(bool enabled, std::string user, std::str
     proxyCredentials_ = {enabled, std::move(user), std::move(password)};
 }
 
-void CHttpDownload::SetRetry(int mode, int delayMs, int maxRetries) {
+void CHttpDownload::SetRetry(RetryMode mode, int delayMs, int maxRetries) {
     retryMode_ = mode;
     retryDelayMs_ = delayMs;
-    maxRetries_ = (mode == kRetryLimited && maxRetries == 0) ? kDefaultLimitedRetries : maxRetries;
+    maxRetries_ = (mode == RetryMode::kLimited && maxRetries == 0) ? kDefaultLimitedRetries : maxRetries;
 }
 
 void CHttpDownload::SetNotify(DownloadNotify notify, bool enable) {
@@ -70,7 +70,7 @@ void CHttpDownload::SetNotify(DownloadNotify notify, bool enable) {
     }
 }
 
-void CHttpDownload::Notify(int kind, std::int64_t total, std::int64_t done,
+void CHttpDownload::Notify(NoticeKind kind, std::int64_t total, std::int64_t done,
                            const std::string& name) {
     if (!notify_) return;
     // One record serves every notice, so a notice per block costs no allocation.
@@ -85,58 +85,57 @@ std::int64_t CHttpDownload::TemporaryFileSize() const {
     return static_cast<std::int64_t>(platform::FileSize(temporaryPath_).value_or(0));
 }
 
-int CHttpDownload::Download(const std::string& url, const std::string& localPath, bool force) {
+DownloadResult CHttpDownload::Download(const std::string& url, const std::string& localPath, bool force) {
     stop_ = false;
     force_ = force;
     retryCount_ = 0;
     brokenTransfers_ = 0;
 
     url_ = std::string(TrimBlanks(url));
-    if (url_.empty()) return kDownloadFailed;
+    if (url_.empty()) return DownloadResult::kFailed;
     std::optional<HttpUrl> parsed = ParseHttpUrl(url_);
     if (!parsed) {
         url_ = "http://" + url_;
         parsed = ParseHttpUrl(url_);
-        if (!parsed) return kDownloadFailed;
+        if (!parsed) return DownloadResult::kFailed;
     }
     target_ = *parsed;
 
     localPath_ = std::string(TrimBlanks(localPath));
-    if (localPath_.empty()) return kDownloadFailed;
+    if (localPath_.empty()) return DownloadResult::kFailed;
     temporaryPath_ = localPath_ + ".down";
     bool first = true;
     total_ = done_ = contentLength_ = received_ = 0;
 
     for (;;) {
-        int requested = Request("GET");
-        if (requested == kRequestRetry) {
-            int decision = RetryAfterFailure();
-            if (decision >= 0) return decision;
+        RequestResult requested = Request("GET");
+        if (requested == RequestResult::kRetry) {
+            if (std::optional<DownloadResult> end = RetryAfterFailure()) return *end;
             continue;
         }
-        if (requested == kRequestStopped) return kDownloadStopped;
-        if (requested != kRequestOk) return kDownloadFailed;
+        if (requested == RequestResult::kStopped) return DownloadResult::kStopped;
+        if (requested != RequestResult::kOk) return DownloadResult::kFailed;
         if (contentLength_ == 0) {
             socket_.Close();
-            return kDownloadFailed;
+            return DownloadResult::kFailed;
         }
 
         if (!force_ && LocalFileIsCurrent()) {
             socket_.Close();
-            Notify(kNoticeProgress, total_, total_, FileNameOf(localPath_));
-            return kDownloadCurrent;
+            Notify(NoticeKind::kProgress, total_, total_, FileNameOf(localPath_));
+            return DownloadResult::kCurrent;
         }
 
         DownloadFile file;
         if (!file.Open(temporaryPath_, resume_)) {
             socket_.Close();
-            return kDownloadFailed;
+            return DownloadResult::kFailed;
         }
         displayName_ = DisplayName(target_.path);
         if (first) {
-            Notify(kNoticeStart, total_, done_, displayName_);
-            Notify(kNoticeSize, total_, done_, displayName_);
-            Notify(kNoticeProgress, total_, done_, displayName_);
+            Notify(NoticeKind::kStart, total_, done_, displayName_);
+            Notify(NoticeKind::kSize, total_, done_, displayName_);
+            Notify(NoticeKind::kProgress, total_, done_, displayName_);
             first = false;
         }
 
@@ -144,15 +143,15 @@ int CHttpDownload::Download(const std::string& url, const std::string& localPath
             case BodyResult::kComplete:
                 if (!file.Close()) {
                     socket_.Close();
-                    return kDownloadFailed;
+                    return DownloadResult::kFailed;
                 }
                 return Finish();
             case BodyResult::kStopped:
                 socket_.Close();
-                return kDownloadStopped;
+                return DownloadResult::kStopped;
             case BodyResult::kWriteFailed:
                 socket_.Close();
-                return kDownloadFailed;
+                return DownloadResult::kFailed;
             case BodyResult::kBroken:
                 ++brokenTransfers_;
                 break;  // ask again for the rest
@@ -160,8 +159,7 @@ int CHttpDownload::Download(const std::string& url, const std::string& localPath
                 // A response that breaks before any body byte made no progress; going round
                 // again is a retry like any other failure, or a dead server would spin forever.
                 ++brokenTransfers_;
-                int decision = RetryAfterFailure();
-                if (decision >= 0) return decision;
+                if (std::optional<DownloadResult> end = RetryAfterFailure()) return *end;
                 break;
             }
         }
@@ -176,23 +174,22 @@ bool CHttpDownload::LocalFileIsCurrent() const {
            std::llabs(static_cast<long long>(*localTime - lastModified_)) <= kSkipToleranceSeconds;
 }
 
-// Applies the retry policy after a failure worth another try: -1 to try again, otherwise
-// the result Download gives.
-int CHttpDownload::RetryAfterFailure() {
-    if (stop_) return kDownloadStopped;
+// Applies the retry policy after a failure worth another try.
+std::optional<DownloadResult> CHttpDownload::RetryAfterFailure() {
+    if (stop_) return DownloadResult::kStopped;
     switch (retryMode_) {
-        case kRetryLimited:
-            if (retryCount_ > maxRetries_) return kDownloadFailed;
+        case RetryMode::kLimited:
+            if (retryCount_ > maxRetries_) return DownloadResult::kFailed;
             ++retryCount_;
             break;
-        case kRetryForever:
+        case RetryMode::kForever:
             break;
         default:
-            return kDownloadFailed;
+            return DownloadResult::kFailed;
     }
     // The next request looks at the stop flag before it connects.
     PauseUnlessStopped(retryDelayMs_);
-    return -1;
+    return std::nullopt;
 }
 
 bool CHttpDownload::PauseUnlessStopped(int ms) {
@@ -221,70 +218,70 @@ CHttpDownload::BodyResult CHttpDownload::ReceiveBody(DownloadFile& file) {
         file.Commit(got);
         done_ += static_cast<std::int64_t>(got);
         received_ += static_cast<std::int64_t>(got);
-        Notify(kNoticeProgress, total_, done_, displayName_);
+        Notify(NoticeKind::kProgress, total_, done_, displayName_);
         if (received_ >= contentLength_) return BodyResult::kComplete;
     }
 }
 
-int CHttpDownload::Finish() {
+DownloadResult CHttpDownload::Finish() {
     socket_.Close();
     // The rename replaces the old file in one step, so a failure leaves it as it was, and the
     // finished ".down" stays for the next try.
-    if (!platform::RenameFile(temporaryPath_, localPath_)) return kDownloadFailed;
+    if (!platform::RenameFile(temporaryPath_, localPath_)) return DownloadResult::kFailed;
     platform::SetFileModificationTime(localPath_, lastModified_);
-    return kDownloadComplete;
+    return DownloadResult::kComplete;
 }
 
-int CHttpDownload::ConnectByProxyType() {
+CHttpDownload::RequestResult CHttpDownload::ConnectByProxyType() {
     auto connectTo = [this](const std::string& host, std::uint16_t port) {
         std::optional<Ipv4Address> address = ResolveHost(host);
         return address && socket_.Connect(*address, port, connectTimeoutMs_);
     };
     auto throughSocks = [](SocksResult result) {
-        if (result == SocksResult::kConnected) return int{kRequestOk};
-        return result == SocksResult::kRefused ? int{kRequestFailed} : int{kRequestRetry};
+        if (result == SocksResult::kConnected) return RequestResult::kOk;
+        return result == SocksResult::kRefused ? RequestResult::kFailed : RequestResult::kRetry;
     };
     switch (proxyType_) {
-        case kProxyNone:
-            return connectTo(target_.host, target_.port) ? kRequestOk : kRequestRetry;
-        case kProxyHttp:
-            return connectTo(proxyHost_, proxyPort_) ? kRequestOk : kRequestRetry;
-        case kProxySocks4:
-        case kProxySocks4a:
-            if (proxyType_ == kProxySocks4 && !ResolveHost(target_.host)) return kRequestRetry;
-            if (!connectTo(proxyHost_, proxyPort_)) return kRequestRetry;
+        case ProxyType::kNone:
+            return connectTo(target_.host, target_.port) ? RequestResult::kOk : RequestResult::kRetry;
+        case ProxyType::kHttp:
+            return connectTo(proxyHost_, proxyPort_) ? RequestResult::kOk : RequestResult::kRetry;
+        case ProxyType::kSocks4:
+        case ProxyType::kSocks4a:
+            if (proxyType_ == ProxyType::kSocks4 && !ResolveHost(target_.host)) return RequestResult::kRetry;
+            if (!connectTo(proxyHost_, proxyPort_)) return RequestResult::kRetry;
             return throughSocks(Socks4Connect(socket_, target_.host, target_.port,
                                               proxyCredentials_.user,
-                                              proxyType_ == kProxySocks4a, connectTimeoutMs_));
-        case kProxySocks5:
-            if (!connectTo(proxyHost_, proxyPort_)) return kRequestRetry;
+                                              proxyType_ == ProxyType::kSocks4a, connectTimeoutMs_));
+        case ProxyType::kSocks5:
+            if (!connectTo(proxyHost_, proxyPort_)) return RequestResult::kRetry;
             return throughSocks(Socks5Connect(socket_, target_.host, target_.port,
                                               proxyCredentials_, connectTimeoutMs_));
         default:
-            return kRequestFailed;
+            return RequestResult::kFailed;
     }
 }
 
-int CHttpDownload::ReadHeader() {
+CHttpDownload::RequestResult CHttpDownload::ReadHeader() {
     std::string line;
     bool continuesCutLine = false;
     for (;;) {
         BufferedReader::LineEnd end = reader_.ReadLine(line, kHeaderPieceSize, receiveTimeoutMs_);
-        if (end == BufferedReader::LineEnd::kFailed) return kRequestRetry;
+        if (end == BufferedReader::LineEnd::kFailed) return RequestResult::kRetry;
         header_ += line;
         if (end == BufferedReader::LineEnd::kCut) {
             continuesCutLine = true;
         } else {
             // An empty piece right after a cut one ends that long line, not the head.
-            if (line.empty() && !continuesCutLine) return kRequestOk;
+            if (line.empty() && !continuesCutLine) return RequestResult::kOk;
             header_ += "\r\n";
             continuesCutLine = false;
         }
-        if (header_.size() > kMaxHeaderBytes) return kRequestFailed;
+        if (header_.size() > kMaxHeaderBytes) return RequestResult::kFailed;
     }
 }
 
-int CHttpDownload::Request(const char* method) {
+CHttpDownload::RequestResult CHttpDownload::Request(const char* method) {
     int redirects = 0;
     int sendTimeouts = 0;
     bool allowRange = true;
@@ -293,17 +290,17 @@ int CHttpDownload::Request(const char* method) {
         contentLength_ = 0;
         header_.clear();
         reader_.Clear();
-        if (!socket_.Create()) return kRequestFailed;
-        if (stop_) return kRequestStopped;
-        int connected = ConnectByProxyType();
-        if (connected != kRequestOk) return connected;
-        if (stop_) return kRequestStopped;
+        if (!socket_.Create()) return RequestResult::kFailed;
+        if (stop_) return RequestResult::kStopped;
+        RequestResult connected = ConnectByProxyType();
+        if (connected != RequestResult::kOk) return connected;
+        if (stop_) return RequestResult::kStopped;
 
         RequestLines lines;
         lines.method = method;
         lines.url = url_;
         lines.target = target_;
-        lines.throughHttpProxy = proxyType_ == kProxyHttp;
+        lines.throughHttpProxy = proxyType_ == ProxyType::kHttp;
         lines.proxyCredentials = proxyCredentials_;
         lines.serverCredentials = serverCredentials_;
         lines.userAgent = userAgent_;
@@ -319,11 +316,11 @@ int CHttpDownload::Request(const char* method) {
             if (LastSocketError() == kSocketTimedOut && ++sendTimeouts <= kSendTimeoutRepeats) {
                 continue;
             }
-            return kRequestRetry;
+            return RequestResult::kRetry;
         }
-        if (stop_) return kRequestStopped;
-        int headerRead = ReadHeader();
-        if (headerRead != kRequestOk) return headerRead;
+        if (stop_) return RequestResult::kStopped;
+        RequestResult headerRead = ReadHeader();
+        if (headerRead != RequestResult::kOk) return headerRead;
 
         ResponseHead head = ReadResponseHead(header_, std::time(nullptr));
         switch (head.kind) {
@@ -341,15 +338,15 @@ int CHttpDownload::Request(const char* method) {
                     done_ = 0;
                     total_ = contentLength_;
                 }
-                return kRequestOk;
+                return RequestResult::kOk;
             case ResponseHead::Kind::kRetry:
-                return kRequestRetry;
+                return RequestResult::kRetry;
             case ResponseHead::Kind::kRedirect: {
-                if (++redirects > kMaxRedirects) return kRequestFailed;
+                if (++redirects > kMaxRedirects) return RequestResult::kFailed;
                 referer_ = url_;
                 std::optional<std::string> next = ResolveLocation(url_, head.location);
                 std::optional<HttpUrl> parsed = next ? ParseHttpUrl(*next) : std::nullopt;
-                if (!parsed) return kRequestFailed;
+                if (!parsed) return RequestResult::kFailed;
                 url_ = *next;
                 target_ = *parsed;
                 continue;
@@ -361,7 +358,7 @@ int CHttpDownload::Request(const char* method) {
                     allowRange = false;
                     continue;
                 }
-                return kRequestFailed;
+                return RequestResult::kFailed;
         }
     }
 }

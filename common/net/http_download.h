@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 
 #include "common/net/buffered_reader.h"
@@ -16,23 +17,19 @@
 
 namespace net {
 
-// Results of Download.
-constexpr int kDownloadComplete = 0;  // the file was downloaded and is in place
-constexpr int kDownloadCurrent = 1;   // the local file already has the server's size and date
-constexpr int kDownloadStopped = 2;   // the stop flag ended it; "<file>.down" is kept
-constexpr int kDownloadFailed = 3;
+// Results of Download; the numbers are the ones callers and logs know.
+enum class DownloadResult {
+    kComplete = 0,  // the file was downloaded and is in place
+    kCurrent = 1,   // the local file already has the server's size and date
+    kStopped = 2,   // the stop flag ended it; "<file>.down" is kept
+    kFailed = 3,
+};
 
-// Proxy types.
-constexpr int kProxyNone = 0;
-constexpr int kProxyHttp = 1;
-constexpr int kProxySocks4 = 3;
-constexpr int kProxySocks4a = 4;
-constexpr int kProxySocks5 = 5;
+// Proxy types; any other number makes every request fail.
+enum class ProxyType { kNone = 0, kHttp = 1, kSocks4 = 3, kSocks4a = 4, kSocks5 = 5 };
 
 // Retry modes for failures before a response is complete.
-constexpr int kRetryNever = 0;
-constexpr int kRetryLimited = 1;
-constexpr int kRetryForever = 2;
+enum class RetryMode { kNever = 0, kLimited = 1, kForever = 2 };
 
 class CHttpDownload {
 public:
@@ -51,10 +48,10 @@ public:
     void SetSendTimeout(int ms) { sendTimeoutMs_ = ms; }
     void SetReferer(std::string referer) { referer_ = std::move(referer); }
     void SetServerCredentials(bool enabled, std::string user, std::string password);
-    void SetProxy(int type, std::string host, std::uint16_t port);
+    void SetProxy(ProxyType type, std::string host, std::uint16_t port);
     void SetProxyCredentials(bool enabled, std::string user, std::string password);
     // Mode 0 never retries, 1 retries up to `maxRetries` times (0 means 10), 2 always.
-    void SetRetry(int mode, int delayMs, int maxRetries);
+    void SetRetry(RetryMode mode, int delayMs, int maxRetries);
     // Notices go to `notify` only when `enable` is true and it is callable; otherwise off.
     void SetNotify(DownloadNotify notify, bool enable);
 
@@ -63,15 +60,15 @@ public:
     int ReceiveTimeout() const { return receiveTimeoutMs_; }
     int SendTimeout() const { return sendTimeoutMs_; }
     const std::string& Referer() const { return referer_; }
-    int ProxyType() const { return proxyType_; }
-    int RetryMode() const { return retryMode_; }
+    ProxyType GetProxyType() const { return proxyType_; }
+    RetryMode GetRetryMode() const { return retryMode_; }
     int RetryDelay() const { return retryDelayMs_; }
     int MaxRetries() const { return maxRetries_; }
     bool NotifyEnabled() const { return static_cast<bool>(notify_); }
 
     // Downloads `url` to `localPath`; `force` downloads even a current file and starts
-    // afresh instead of resuming. Gives one of the kDownload results.
-    int Download(const std::string& url, const std::string& localPath, bool force);
+    // afresh instead of resuming.
+    DownloadResult Download(const std::string& url, const std::string& localPath, bool force);
 
     // May be called from any thread; the download stops at its next step.
     void Stop() { stop_ = true; }
@@ -81,18 +78,19 @@ public:
     int BrokenTransfers() const { return brokenTransfers_; }
 
 private:
-    enum RequestResult { kRequestOk = 0, kRequestRetry = 1, kRequestStopped = 2, kRequestFailed = 3 };
+    enum class RequestResult { kOk = 0, kRetry = 1, kStopped = 2, kFailed = 3 };
     enum class BodyResult { kComplete, kStopped, kBroken, kBrokenEmpty, kWriteFailed };
 
-    int Request(const char* method);
-    int ConnectByProxyType();
-    int ReadHeader();
-    int RetryAfterFailure();
+    RequestResult Request(const char* method);
+    RequestResult ConnectByProxyType();
+    RequestResult ReadHeader();
+    // Nothing to try again, or the result Download gives.
+    std::optional<DownloadResult> RetryAfterFailure();
     bool LocalFileIsCurrent() const;
     bool PauseUnlessStopped(int ms);
     BodyResult ReceiveBody(class DownloadFile& file);
-    int Finish();
-    void Notify(int kind, std::int64_t total, std::int64_t done, const std::string& name);
+    DownloadResult Finish();
+    void Notify(NoticeKind kind, std::int64_t total, std::int64_t done, const std::string& name);
     std::int64_t TemporaryFileSize() const;
 
     // Settings.
@@ -102,11 +100,11 @@ private:
     int sendTimeoutMs_ = 10000;
     std::string referer_;
     ProxyCredentials serverCredentials_;
-    int proxyType_ = kProxyNone;
+    ProxyType proxyType_ = ProxyType::kNone;
     std::string proxyHost_;
     std::uint16_t proxyPort_ = 0;
     ProxyCredentials proxyCredentials_;
-    int retryMode_ = kRetryNever;
+    RetryMode retryMode_ = RetryMode::kNever;
     int retryDelayMs_ = 0;
     int maxRetries_ = 0;
     DownloadNotify notify_;

@@ -80,7 +80,7 @@ TEST_F(SoakTest, FiftyMegabytesThroughThirtyFiveRandomCutsArriveIntact) {
     }, true);
 
     std::string local = dir_ + "/soak.bin";
-    ASSERT_EQ(engine_.Download(server.url("/soak.bin"), local, false), kDownloadComplete);
+    ASSERT_EQ(engine_.Download(server.url("/soak.bin"), local, false), DownloadResult::kComplete);
     EXPECT_EQ(engine_.BrokenTransfers(), 35);
     EXPECT_EQ(server.connections(), 36);
     EXPECT_TRUE(steady);
@@ -106,13 +106,13 @@ TEST_F(SoakTest, AStoppedDownloadResumesFromItsPartFile) {
         engine_.Stop();
     });
     std::string local = dir_ + "/stopped.bin";
-    EXPECT_EQ(engine_.Download(server.url("/stopped.bin"), local, false), kDownloadStopped);
+    EXPECT_EQ(engine_.Download(server.url("/stopped.bin"), local, false), DownloadResult::kStopped);
     stopper.join();
     std::int64_t part = static_cast<std::int64_t>(platform::FileSize(local + ".down").value_or(0));
     EXPECT_GE(part, 3000000);
     EXPECT_LT(part, static_cast<std::int64_t>(kSoakSize));
 
-    ASSERT_EQ(engine_.Download(server.url("/stopped.bin"), local, false), kDownloadComplete);
+    ASSERT_EQ(engine_.Download(server.url("/stopped.bin"), local, false), DownloadResult::kComplete);
     EXPECT_EQ(nettest::RangeStart(server.requests().back()), part);
     std::string arrived;
     ASSERT_TRUE(platform::ReadWholeFile(local, arrived));

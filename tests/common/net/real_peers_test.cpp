@@ -60,7 +60,7 @@ protected:
     ProxiedTest()
         : data_(Pattern(40000, 7)),
           origin_([this](ScriptConnection& c, int i) { nettest::ServeFile({data_}, c, i); }) {}
-    int Fetch() { return engine_.Download(origin_.url("/p/file.bin"), Path("file.bin"), true); }
+    DownloadResult Fetch() { return engine_.Download(origin_.url("/p/file.bin"), Path("file.bin"), true); }
 
     std::string data_;
     ScriptServer origin_;
@@ -80,7 +80,7 @@ TEST_F(PeerTest, NginxServesRangesDatesAndTheSkipRule) {
     std::string url = "http://127.0.0.1:" + std::to_string(nginx.port()) + "/data.bin";
 
     std::string local = Path("data.bin");
-    ASSERT_EQ(engine_.Download(url, local, false), kDownloadComplete);
+    ASSERT_EQ(engine_.Download(url, local, false), DownloadResult::kComplete);
     EXPECT_TRUE(nettest::SameBytes(Read(local), data));
     // The date's fields are taken as local time, whatever the zone.
     std::tm fields{};
@@ -89,13 +89,13 @@ TEST_F(PeerTest, NginxServesRangesDatesAndTheSkipRule) {
     EXPECT_EQ(platform::FileModificationTime(local), std::mktime(&fields));
 
     notices_.clear();
-    EXPECT_EQ(engine_.Download(url, local, false), kDownloadCurrent);
+    EXPECT_EQ(engine_.Download(url, local, false), DownloadResult::kCurrent);
     EXPECT_EQ(notices_.size(), 1u);
 
     std::string resumed = Path("resumed.bin");
     ASSERT_TRUE(platform::ReplaceFileAtomically(resumed + ".down", data.substr(0, 123456)));
     notices_.clear();
-    ASSERT_EQ(engine_.Download(url, resumed, false), kDownloadComplete);
+    ASSERT_EQ(engine_.Download(url, resumed, false), DownloadResult::kComplete);
     EXPECT_TRUE(nettest::SameBytes(Read(resumed), data));
     EXPECT_EQ(notices_.front().done, 123456);
     EXPECT_EQ(notices_.front().total, 300000);
@@ -115,7 +115,7 @@ TEST_F(PeerTest, NginxResumesAfterForcedCuts) {
         nettest::RelayTo(upstream, c, cut);
     });
     std::string local = Path("big.bin");
-    ASSERT_EQ(engine_.Download(relay.url("/big.bin"), local, false), kDownloadComplete);
+    ASSERT_EQ(engine_.Download(relay.url("/big.bin"), local, false), DownloadResult::kComplete);
     EXPECT_TRUE(nettest::SameBytes(Read(local), data));
     EXPECT_EQ(engine_.BrokenTransfers(), 2);
     EXPECT_EQ(relay.connections(), 3);
@@ -124,33 +124,33 @@ TEST_F(PeerTest, NginxResumesAfterForcedCuts) {
 TEST_F(ProxiedTest, Socks5ThroughMicrosocksWithoutAuthentication) {
     Peer socks("microsocks");
     START_PEER(socks, socks.StartMicrosocks("", ""));
-    engine_.SetProxy(kProxySocks5, "127.0.0.1", socks.port());
-    ASSERT_EQ(Fetch(), kDownloadComplete);
+    engine_.SetProxy(ProxyType::kSocks5, "127.0.0.1", socks.port());
+    ASSERT_EQ(Fetch(), DownloadResult::kComplete);
     EXPECT_TRUE(nettest::SameBytes(Read(Path("file.bin")), data_));
     engine_.SetProxyCredentials(true, "unused", "unused");  // offered, not chosen
-    EXPECT_EQ(Fetch(), kDownloadComplete);
+    EXPECT_EQ(Fetch(), DownloadResult::kComplete);
 }
 
 TEST_F(ProxiedTest, Socks5ThroughMicrosocksWithUserAndPassword) {
     Peer socks("microsocks");
     START_PEER(socks, socks.StartMicrosocks("quorvel", "s3cret"));
-    engine_.SetProxy(kProxySocks5, "127.0.0.1", socks.port());
+    engine_.SetProxy(ProxyType::kSocks5, "127.0.0.1", socks.port());
     engine_.SetProxyCredentials(true, "quorvel", "s3cret");
-    ASSERT_EQ(Fetch(), kDownloadComplete);
+    ASSERT_EQ(Fetch(), DownloadResult::kComplete);
     EXPECT_TRUE(nettest::SameBytes(Read(Path("file.bin")), data_));
     engine_.SetProxyCredentials(true, "quorvel", "wrong");
-    EXPECT_EQ(Fetch(), kDownloadFailed);
+    EXPECT_EQ(Fetch(), DownloadResult::kFailed);
     engine_.SetProxyCredentials(false, "", "");
-    EXPECT_EQ(Fetch(), kDownloadFailed);
+    EXPECT_EQ(Fetch(), DownloadResult::kFailed);
     EXPECT_EQ(origin_.connections(), 1);
 }
 
 TEST_F(ProxiedTest, Socks4And5ThroughDante) {
     Peer socks("danted");
     START_PEER(socks, socks.StartDante());
-    for (int type : {kProxySocks4, kProxySocks4a, kProxySocks5}) {
+    for (ProxyType type : {ProxyType::kSocks4, ProxyType::kSocks4a, ProxyType::kSocks5}) {
         engine_.SetProxy(type, "127.0.0.1", socks.port());
-        EXPECT_EQ(Fetch(), kDownloadComplete) << "proxy type " << type << "\n" << socks.Log();
+        EXPECT_EQ(Fetch(), DownloadResult::kComplete) << "proxy type " << static_cast<int>(type) << "\n" << socks.Log();
         EXPECT_TRUE(nettest::SameBytes(Read(Path("file.bin")), data_));
     }
     EXPECT_EQ(origin_.connections(), 3);
@@ -159,8 +159,8 @@ TEST_F(ProxiedTest, Socks4And5ThroughDante) {
 TEST_F(ProxiedTest, HttpProxyThroughTinyproxy) {
     Peer proxy("tinyproxy");
     START_PEER(proxy, proxy.StartTinyproxy("", ""));
-    engine_.SetProxy(kProxyHttp, "127.0.0.1", proxy.port());
-    ASSERT_EQ(Fetch(), kDownloadComplete) << proxy.Log();
+    engine_.SetProxy(ProxyType::kHttp, "127.0.0.1", proxy.port());
+    ASSERT_EQ(Fetch(), DownloadResult::kComplete) << proxy.Log();
     EXPECT_TRUE(nettest::SameBytes(Read(Path("file.bin")), data_));
     ASSERT_EQ(origin_.requests().size(), 1u);
     EXPECT_EQ(origin_.requests()[0].rfind("GET /p/file.bin HTTP/1.", 0), 0u);
@@ -169,10 +169,10 @@ TEST_F(ProxiedTest, HttpProxyThroughTinyproxy) {
 TEST_F(ProxiedTest, HttpProxyWithBasicCredentials) {
     Peer proxy("tinyproxy");
     START_PEER(proxy, proxy.StartTinyproxy("quorvel", "s3cret"));
-    engine_.SetProxy(kProxyHttp, "127.0.0.1", proxy.port());
-    EXPECT_EQ(Fetch(), kDownloadFailed);  // 407 without credentials
+    engine_.SetProxy(ProxyType::kHttp, "127.0.0.1", proxy.port());
+    EXPECT_EQ(Fetch(), DownloadResult::kFailed);  // 407 without credentials
     engine_.SetProxyCredentials(true, "quorvel", "s3cret");
-    ASSERT_EQ(Fetch(), kDownloadComplete) << proxy.Log();
+    ASSERT_EQ(Fetch(), DownloadResult::kComplete) << proxy.Log();
     EXPECT_TRUE(nettest::SameBytes(Read(Path("file.bin")), data_));
     EXPECT_EQ(origin_.connections(), 1);
 }
