@@ -10,6 +10,7 @@
 #include "common/net/http_text.h"
 #include "common/net/socket_error.h"
 #include "common/platform/files.h"
+#include "common/platform/log.h"
 
 namespace net {
 
@@ -21,6 +22,7 @@ constexpr int kSendTimeoutRepeats = 3;
 constexpr std::size_t kMaxHeaderBytes = 256 * 1024;
 constexpr int kStatusPartial = 206;
 constexpr int kStatusRangeNotSatisfiable = 416;
+constexpr std::string_view kLogCategory = "quorvel.net";
 
 // The text after the last '/' or, without one, after the last '\'; the whole text when it
 // has neither or is a single character.
@@ -85,25 +87,46 @@ std::int64_t CHttpDownload::TemporaryFileSize() const {
     return static_cast<std::int64_t>(platform::FileSize(temporaryPath_).value_or(0));
 }
 
-DownloadResult CHttpDownload::Download(const std::string& url, const std::string& localPath, bool force) {
+DownloadResult CHttpDownload::Download(const std::string& url, const std::string& localPath,
+                                      bool force) {
     stop_ = false;
     force_ = force;
     retryCount_ = 0;
     brokenTransfers_ = 0;
+    rangeMismatches_ = 0;
+    problem_.clear();
+    DownloadResult result = Run(url, localPath);
+    if (result == DownloadResult::kFailed) {
+        std::string where = url_ == url ? "" : " (at " + url_ + ")";
+        LogWarning("download of " + url + where + " failed: " + problem_);
+    }
+    return result;
+}
 
+DownloadResult CHttpDownload::Run(const std::string& url, const std::string& localPath) {
     url_ = std::string(TrimBlanks(url));
-    if (url_.empty()) return DownloadResult::kFailed;
+    if (url_.empty()) {
+        problem_ = "empty URL";
+        return DownloadResult::kFailed;
+    }
     std::optional<HttpUrl> parsed = ParseHttpUrl(url_);
     if (!parsed) {
         url_ = "http://" + url_;
         parsed = ParseHttpUrl(url_);
-        if (!parsed) return DownloadResult::kFailed;
+        if (!parsed) {
+            problem_ = "not a usable http URL";
+            return DownloadResult::kFailed;
+        }
     }
     target_ = *parsed;
 
     localPath_ = std::string(TrimBlanks(localPath));
-    if (localPath_.empty()) return DownloadResult::kFailed;
+    if (localPath_.empty()) {
+        problem_ = "empty local path";
+        return DownloadResult::kFailed;
+    }
     temporaryPath_ = localPath_ + ".down";
+    ReadPartValidator();
     bool first = true;
     total_ = done_ = contentLength_ = received_ = 0;
 
@@ -117,6 +140,7 @@ DownloadResult CHttpDownload::Download(const std::string& url, const std::string
         if (requested != RequestResult::kOk) return DownloadResult::kFailed;
         if (contentLength_ == 0) {
             socket_.Close();
+            problem_ = "Content-Length 0";
             return DownloadResult::kFailed;
         }
 
@@ -126,11 +150,16 @@ DownloadResult CHttpDownload::Download(const std::string& url, const std::string
             return DownloadResult::kCurrent;
         }
 
+        // The validator goes before the bytes it vouches for are dropped, and comes back
+        // only once they are: a part is never left beside another file's validator.
+        if (!resume_) RemovePartValidator(temporaryPath_);
         DownloadFile file;
         if (!file.Open(temporaryPath_, resume_)) {
             socket_.Close();
+            problem_ = "cannot open " + temporaryPath_;
             return DownloadResult::kFailed;
         }
+        if (!resume_) StartPartAfresh();
         displayName_ = DisplayName(target_.path);
         if (first) {
             Notify(NoticeKind::kStart, total_, done_, displayName_);
@@ -143,6 +172,7 @@ DownloadResult CHttpDownload::Download(const std::string& url, const std::string
             case BodyResult::kComplete:
                 if (!file.Close()) {
                     socket_.Close();
+                    problem_ = "cannot write " + temporaryPath_;
                     return DownloadResult::kFailed;
                 }
                 return Finish();
@@ -151,19 +181,59 @@ DownloadResult CHttpDownload::Download(const std::string& url, const std::string
                 return DownloadResult::kStopped;
             case BodyResult::kWriteFailed:
                 socket_.Close();
+                problem_ = "cannot write " + temporaryPath_;
                 return DownloadResult::kFailed;
             case BodyResult::kBroken:
                 ++brokenTransfers_;
-                break;  // ask again for the rest
+                LogWarning("download of " + url_ + ": connection broke after " +
+                           std::to_string(received_) + " of " + std::to_string(contentLength_) +
+                           " bytes; asking for the rest");
+                break;
             case BodyResult::kBrokenEmpty: {
                 // A response that breaks before any body byte made no progress; going round
                 // again is a retry like any other failure, or a dead server would spin forever.
                 ++brokenTransfers_;
+                problem_ = "connection closed before the body";
                 if (std::optional<DownloadResult> end = RetryAfterFailure()) return *end;
                 break;
             }
         }
     }
+}
+
+// A part left by an earlier download is resumed only with a validator to send in If-Range.
+void CHttpDownload::ReadPartValidator() {
+    partValidator_ = {};
+    partTrusted_ = false;
+    if (force_) return;
+    std::optional<PartValidator> saved = LoadPartValidator(temporaryPath_);
+    if (saved && !saved->IfRangeValue().empty()) {
+        partValidator_ = *saved;
+        partTrusted_ = true;
+    }
+}
+
+// The part now starts with the body of the last answer: its validator is the part's. When
+// the validator file cannot be written, a later download starts afresh instead of resuming.
+void CHttpDownload::StartPartAfresh() {
+    partValidator_ = answerValidator_;
+    partTrusted_ = true;
+    SavePartValidator(temporaryPath_, partValidator_);
+}
+
+bool CHttpDownload::DiscardPart(const std::string& why) {
+    socket_.Close();
+    if (++rangeMismatches_ > 1) {
+        problem_ = "range mismatch again: " + why;
+        return false;
+    }
+    LogWarning("download of " + url_ + ": range mismatch: " + why +
+               "; dropping the part file and fetching the whole file");
+    RemovePartValidator(temporaryPath_);
+    platform::RemoveFile(temporaryPath_);
+    partValidator_ = {};
+    partTrusted_ = false;
+    return true;
 }
 
 // The local file has the size the server announced and its date within 2 seconds.
@@ -174,19 +244,28 @@ bool CHttpDownload::LocalFileIsCurrent() const {
            std::llabs(static_cast<long long>(*localTime - lastModified_)) <= kSkipToleranceSeconds;
 }
 
-// Applies the retry policy after a failure worth another try.
+// Applies the retry policy after a failure worth another try (`problem_` says which).
 std::optional<DownloadResult> CHttpDownload::RetryAfterFailure() {
     if (stop_) return DownloadResult::kStopped;
+    std::string attempt;
     switch (retryMode_) {
         case RetryMode::kLimited:
-            if (retryCount_ > maxRetries_) return DownloadResult::kFailed;
+            if (retryCount_ > maxRetries_) {
+                problem_ += " (retries used up)";
+                return DownloadResult::kFailed;
+            }
             ++retryCount_;
+            attempt = "retry " + std::to_string(retryCount_) + " of " +
+                      std::to_string(maxRetries_ + 1);
             break;
         case RetryMode::kForever:
+            attempt = "retrying";
             break;
         default:
             return DownloadResult::kFailed;
     }
+    LogWarning("download of " + url_ + ": " + problem_ + "; " + attempt + " after " +
+               std::to_string(retryDelayMs_) + " ms");
     // The next request looks at the stop flag before it connects.
     PauseUnlessStopped(retryDelayMs_);
     return std::nullopt;
@@ -227,39 +306,63 @@ DownloadResult CHttpDownload::Finish() {
     socket_.Close();
     // The rename replaces the old file in one step, so a failure leaves it as it was, and the
     // finished ".down" stays for the next try.
-    if (!platform::RenameFile(temporaryPath_, localPath_)) return DownloadResult::kFailed;
+    if (!platform::RenameFile(temporaryPath_, localPath_)) {
+        problem_ = "cannot rename " + temporaryPath_ + " to " + localPath_;
+        return DownloadResult::kFailed;
+    }
+    RemovePartValidator(temporaryPath_);
     platform::SetFileModificationTime(localPath_, lastModified_);
     return DownloadResult::kComplete;
+}
+
+CHttpDownload::RequestResult CHttpDownload::Problem(RequestResult result, std::string why) {
+    problem_ = std::move(why);
+    return result;
+}
+
+void CHttpDownload::LogWarning(const std::string& message) const {
+    platform::Log(platform::LogLevel::Warning, kLogCategory, message);
 }
 
 CHttpDownload::RequestResult CHttpDownload::ConnectByProxyType() {
     auto connectTo = [this](const std::string& host, std::uint16_t port) {
         std::optional<Ipv4Address> address = ResolveHost(host);
-        return address && socket_.Connect(*address, port, connectTimeoutMs_);
+        if (!address) return Problem(RequestResult::kRetry, "cannot resolve " + host);
+        if (!socket_.Connect(*address, port, connectTimeoutMs_)) {
+            return Problem(RequestResult::kRetry,
+                           "connect to " + host + ":" + std::to_string(port) + " failed");
+        }
+        return RequestResult::kOk;
     };
-    auto throughSocks = [](SocksResult result) {
+    auto throughSocks = [this](SocksResult result) {
         if (result == SocksResult::kConnected) return RequestResult::kOk;
-        return result == SocksResult::kRefused ? RequestResult::kFailed : RequestResult::kRetry;
+        if (result == SocksResult::kRefused) {
+            return Problem(RequestResult::kFailed, "the SOCKS proxy wants what this client cannot give");
+        }
+        return Problem(RequestResult::kRetry, "the SOCKS proxy did not connect");
     };
+    RequestResult connected = RequestResult::kOk;
     switch (proxyType_) {
         case ProxyType::kNone:
-            return connectTo(target_.host, target_.port) ? RequestResult::kOk : RequestResult::kRetry;
+            return connectTo(target_.host, target_.port);
         case ProxyType::kHttp:
-            return connectTo(proxyHost_, proxyPort_) ? RequestResult::kOk : RequestResult::kRetry;
+            return connectTo(proxyHost_, proxyPort_);
         case ProxyType::kSocks4:
         case ProxyType::kSocks4a:
-            if (proxyType_ == ProxyType::kSocks4 && !ResolveHost(target_.host)) return RequestResult::kRetry;
-            if (!connectTo(proxyHost_, proxyPort_)) return RequestResult::kRetry;
+            if (proxyType_ == ProxyType::kSocks4 && !ResolveHost(target_.host)) {
+                return Problem(RequestResult::kRetry, "cannot resolve " + target_.host);
+            }
+            if ((connected = connectTo(proxyHost_, proxyPort_)) != RequestResult::kOk) return connected;
             return throughSocks(Socks4Connect(socket_, target_.host, target_.port,
                                               proxyCredentials_.user,
                                               proxyType_ == ProxyType::kSocks4a, connectTimeoutMs_));
         case ProxyType::kSocks5:
-            if (!connectTo(proxyHost_, proxyPort_)) return RequestResult::kRetry;
+            if ((connected = connectTo(proxyHost_, proxyPort_)) != RequestResult::kOk) return connected;
             return throughSocks(Socks5Connect(socket_, target_.host, target_.port,
                                               proxyCredentials_, connectTimeoutMs_));
-        default:
-            return RequestResult::kFailed;
     }
+    return Problem(RequestResult::kFailed,
+                   "unknown proxy type " + std::to_string(static_cast<int>(proxyType_)));
 }
 
 CHttpDownload::RequestResult CHttpDownload::ReadHeader() {
@@ -267,7 +370,9 @@ CHttpDownload::RequestResult CHttpDownload::ReadHeader() {
     bool continuesCutLine = false;
     for (;;) {
         BufferedReader::LineEnd end = reader_.ReadLine(line, kHeaderPieceSize, receiveTimeoutMs_);
-        if (end == BufferedReader::LineEnd::kFailed) return RequestResult::kRetry;
+        if (end == BufferedReader::LineEnd::kFailed) {
+            return Problem(RequestResult::kRetry, "no complete response head");
+        }
         header_ += line;
         if (end == BufferedReader::LineEnd::kCut) {
             continuesCutLine = true;
@@ -277,7 +382,10 @@ CHttpDownload::RequestResult CHttpDownload::ReadHeader() {
             header_ += "\r\n";
             continuesCutLine = false;
         }
-        if (header_.size() > kMaxHeaderBytes) return RequestResult::kFailed;
+        if (header_.size() > kMaxHeaderBytes) {
+            return Problem(RequestResult::kFailed, "response head longer than " +
+                                                       std::to_string(kMaxHeaderBytes) + " bytes");
+        }
     }
 }
 
@@ -290,7 +398,7 @@ CHttpDownload::RequestResult CHttpDownload::Request(const char* method) {
         contentLength_ = 0;
         header_.clear();
         reader_.Clear();
-        if (!socket_.Create()) return RequestResult::kFailed;
+        if (!socket_.Create()) return Problem(RequestResult::kFailed, "cannot create a socket");
         if (stop_) return RequestResult::kStopped;
         RequestResult connected = ConnectByProxyType();
         if (connected != RequestResult::kOk) return connected;
@@ -306,9 +414,10 @@ CHttpDownload::RequestResult CHttpDownload::Request(const char* method) {
         lines.userAgent = userAgent_;
         lines.referer = referer_;
         std::int64_t partSize = TemporaryFileSize();
-        bool ranged = allowRange && !force_ && partSize > 0;
+        bool ranged = allowRange && !force_ && partTrusted_ && partSize > 0;
         if (ranged) {
             lines.rangeStart = partSize;
+            lines.ifRange = partValidator_.IfRangeValue();
             done_ = partSize;
         }
         std::string request = BuildRequest(lines);
@@ -316,7 +425,7 @@ CHttpDownload::RequestResult CHttpDownload::Request(const char* method) {
             if (LastSocketError() == kSocketTimedOut && ++sendTimeouts <= kSendTimeoutRepeats) {
                 continue;
             }
-            return RequestResult::kRetry;
+            return Problem(RequestResult::kRetry, "sending the request failed");
         }
         if (stop_) return RequestResult::kStopped;
         RequestResult headerRead = ReadHeader();
@@ -325,28 +434,24 @@ CHttpDownload::RequestResult CHttpDownload::Request(const char* method) {
         ResponseHead head = ReadResponseHead(header_, std::time(nullptr));
         switch (head.kind) {
             case ResponseHead::Kind::kBody:
-                contentLength_ = head.contentLength;
-                lastModified_ = head.lastModified;
-                if (!ranged) {
-                    resume_ = false;
-                    total_ = contentLength_;
-                } else if (head.status == kStatusPartial) {
-                    resume_ = true;
-                    total_ = contentLength_ + partSize;
-                } else {
-                    resume_ = false;
-                    done_ = 0;
-                    total_ = contentLength_;
-                }
-                return RequestResult::kOk;
+                if (AcceptBody(head, ranged, partSize)) return RequestResult::kOk;
+                if (rangeMismatches_ > 1) return RequestResult::kFailed;
+                allowRange = false;
+                continue;
             case ResponseHead::Kind::kRetry:
-                return RequestResult::kRetry;
+                return Problem(RequestResult::kRetry, head.problem);
             case ResponseHead::Kind::kRedirect: {
-                if (++redirects > kMaxRedirects) return RequestResult::kFailed;
+                if (++redirects > kMaxRedirects) {
+                    return Problem(RequestResult::kFailed,
+                                   "more than " + std::to_string(kMaxRedirects) + " redirects");
+                }
                 referer_ = url_;
                 std::optional<std::string> next = ResolveLocation(url_, head.location);
                 std::optional<HttpUrl> parsed = next ? ParseHttpUrl(*next) : std::nullopt;
-                if (!parsed) return RequestResult::kFailed;
+                if (!parsed) {
+                    return Problem(RequestResult::kFailed,
+                                   "redirect to an unusable location " + head.location);
+                }
                 url_ = *next;
                 target_ = *parsed;
                 continue;
@@ -355,12 +460,41 @@ CHttpDownload::RequestResult CHttpDownload::Request(const char* method) {
                 // A part file the server cannot continue (it may already be whole, or the
                 // file shrank): ask once more for the whole file.
                 if (ranged && head.status == kStatusRangeNotSatisfiable) {
+                    LogWarning("download of " + url_ + ": the server cannot continue from byte " +
+                               std::to_string(partSize) + "; fetching the whole file");
                     allowRange = false;
                     continue;
                 }
-                return RequestResult::kFailed;
+                return Problem(RequestResult::kFailed, head.problem);
         }
     }
+}
+
+bool CHttpDownload::AcceptBody(const ResponseHead& head, bool ranged, std::int64_t partSize) {
+    answerValidator_ = {head.etag, head.lastModifiedText};
+    if (head.status == kStatusPartial) {
+        std::optional<std::string> mismatch = PartialAnswerProblem(
+            {ranged, partSize, head.contentLength, head.contentRange, total_});
+        if (!mismatch && ShowsAnotherFile(partValidator_, answerValidator_)) {
+            auto name = [](const PartValidator& v) { return v.etag.empty() ? v.lastModified : v.etag; };
+            mismatch = "206 for another version of the file (" + name(answerValidator_) +
+                       " where the part holds " + name(partValidator_) + ")";
+        }
+        if (mismatch) {
+            DiscardPart(*mismatch);
+            return false;
+        }
+    }
+    contentLength_ = head.contentLength;
+    lastModified_ = head.lastModified;
+    resume_ = head.status == kStatusPartial;
+    if (resume_) {
+        total_ = contentLength_ + partSize;
+    } else {
+        done_ = 0;
+        total_ = contentLength_;
+    }
+    return true;
 }
 
 }  // namespace net

@@ -3,6 +3,12 @@
 // an interrupted transfer with a byte range, following redirects, going through an HTTP or
 // SOCKS proxy, skipping a file that is already current and dating the file as the server
 // does. Synchronous: Download returns when the file is complete, current, stopped or failed.
+//
+// A part file is resumed only while it is known to hold the server's current file: the
+// server's validator (ETag, Last-Modified) is kept beside it and sent in If-Range, and a
+// 206 is appended only when its Content-Range continues the part exactly. Anything else
+// drops the part and fetches the whole file once; a part without a saved validator is never
+// resumed by a later download. Failures and retries are logged (category "quorvel.net").
 #include <atomic>
 #include <cstdint>
 #include <ctime>
@@ -11,7 +17,9 @@
 
 #include "common/net/buffered_reader.h"
 #include "common/net/download_notice.h"
+#include "common/net/http_response.h"
 #include "common/net/http_url.h"
+#include "common/net/part_validator.h"
 #include "common/net/socket.h"
 #include "common/net/socks_client.h"
 
@@ -81,7 +89,15 @@ private:
     enum class RequestResult { kOk = 0, kRetry = 1, kStopped = 2, kFailed = 3 };
     enum class BodyResult { kComplete, kStopped, kBroken, kBrokenEmpty, kWriteFailed };
 
+    DownloadResult Run(const std::string& url, const std::string& localPath);
     RequestResult Request(const char* method);
+    // Accepts a body answer to a request that asked for `ranged` from `partSize` on; false
+    // when the part had to be dropped and the whole file is to be asked for.
+    bool AcceptBody(const ResponseHead& head, bool ranged, std::int64_t partSize);
+    void ReadPartValidator();
+    void StartPartAfresh();
+    // Drops a part the server's answer does not continue; false on the second time.
+    bool DiscardPart(const std::string& why);
     RequestResult ConnectByProxyType();
     RequestResult ReadHeader();
     // Nothing to try again, or the result Download gives.
@@ -92,6 +108,8 @@ private:
     DownloadResult Finish();
     void Notify(NoticeKind kind, std::int64_t total, std::int64_t done, const std::string& name);
     std::int64_t TemporaryFileSize() const;
+    RequestResult Problem(RequestResult result, std::string why);
+    void LogWarning(const std::string& message) const;
 
     // Settings.
     std::string userAgent_ = "HttpDownload/2.0";
@@ -129,6 +147,13 @@ private:
     BufferedReader reader_{socket_};
     int retryCount_ = 0;
     int brokenTransfers_ = 0;
+    // The validator of the file the part holds; the part's bytes belong to it only when
+    // `partTrusted_` (read from the file beside the part, or written by this download).
+    PartValidator partValidator_;
+    bool partTrusted_ = false;
+    PartValidator answerValidator_;  // of the last body answer
+    int rangeMismatches_ = 0;
+    std::string problem_;  // why the last step failed, for the log
 };
 
 }  // namespace net

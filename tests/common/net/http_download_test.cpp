@@ -13,84 +13,21 @@
 #include <filesystem>
 #include <thread>
 
+#include "common/net/support/download_fixture.h"
 #include "common/net/support/http_script.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 
 using namespace net;
+using nettest::DownloadTest;
 using nettest::FileServing;
+using nettest::kServedTime;
+using nettest::Pattern;
+using nettest::PlainRequest;
 using nettest::RangeStart;
 using nettest::Response;
 using nettest::ScriptConnection;
 using nettest::ScriptServer;
-
-namespace {
-
-std::string Pattern(std::size_t size) {
-    std::string data(size, '\0');
-    std::uint32_t state = 12345;
-    for (char& c : data) {
-        state = state * 1103515245 + 12345;
-        c = static_cast<char>(state >> 16);
-    }
-    return data;
-}
-
-
-const std::time_t kServedTime = nettest::LocalTime(2024, 6, 5, 10, 20, 30);
-
-std::string PlainRequest(const std::string& target, const std::string& extra = "") {
-    return "GET " + target +
-           " HTTP/1.1\r\n"
-           "Host: 127.0.0.1\r\n"
-           "Accept: */*\r\n"
-           "Pragma: no-cache\r\n"
-           "Cache-Control: no-cache\r\n"
-           "User-Agent: HttpDownload/2.0\r\n" +
-           extra + "Connection: close\r\n\r\n";
-}
-
-class DownloadTest : public ::testing::Test {
-protected:
-    DownloadTest() : dir_(platform::MakeTempDirectory("quorvel-net-download")) {
-        engine_.SetConnectTimeout(2000);
-        engine_.SetReceiveTimeout(3000);
-        engine_.SetNotify([this](const DownloadNotice& n) {
-            notices_.push_back(n);
-            lastDone_ = n.done;
-        }, true);
-    }
-    ~DownloadTest() override {
-        server_.reset();
-        platform::RemoveDirectoryTree(dir_);
-    }
-
-    void Serve(ScriptServer::Script script) { server_ = std::make_unique<ScriptServer>(script); }
-    void ServeFile(FileServing serving) {
-        Serve([serving](ScriptConnection& c, int i) { nettest::ServeFile(serving, c, i); });
-    }
-    std::string Url(const std::string& path) const { return server_->url(path); }
-    std::string Path(const std::string& name) const { return platform::JoinPath(dir_, name); }
-    std::string Read(const std::string& path) const {
-        std::string text;
-        platform::ReadWholeFile(path, text);
-        return text;
-    }
-    std::vector<NoticeKind> Kinds() const {
-        std::vector<NoticeKind> kinds;
-        for (const DownloadNotice& n : notices_) kinds.push_back(n.kind);
-        return kinds;
-    }
-    std::vector<std::string> Requests() const { return server_->requests(); }
-
-    std::string dir_;
-    std::unique_ptr<ScriptServer> server_;
-    CHttpDownload engine_;
-    std::vector<DownloadNotice> notices_;
-    std::atomic<std::int64_t> lastDone_{0};
-};
-
-}  // namespace
 
 TEST(HttpDownloadSettings, DefaultsAndPolicies) {
     CHttpDownload engine;
@@ -142,6 +79,7 @@ TEST_F(DownloadTest, DownloadsWithTheExactRequestNoticesInOrderAndTheServersDate
         previous = notices_[i].done;
     }
     EXPECT_EQ(notices_.back().done, 25000);
+    EXPECT_TRUE(warnings_.empty());
 }
 
 TEST_F(DownloadTest, ACurrentFileIsSkippedWithOneNoticeUnlessForcedOrOffByMoreThanTwoSeconds) {
@@ -175,11 +113,10 @@ TEST_F(DownloadTest, APartFileIsResumedWhenTheServerAnswers206) {
     std::string data = Pattern(30000);
     ServeFile({data});
     std::string local = Path("r.bin");
-    ASSERT_TRUE(platform::ReplaceFileAtomically(local + ".down", data.substr(0, 1000)));
+    nettest::PlantPart(local, data.substr(0, 1000));
     ASSERT_EQ(engine_.Download(Url("/r.bin"), local, false), DownloadResult::kComplete);
-    std::string ranged = PlainRequest("/r.bin");
-    ranged.insert(ranged.size() - 2, "Range: bytes=1000-\r\n");
-    EXPECT_EQ(Requests(), std::vector<std::string>{ranged});
+    EXPECT_EQ(Requests(), std::vector<std::string>{nettest::RangedRequest(
+                              "/r.bin", 1000, nettest::kServedLastModified)});
     EXPECT_TRUE(nettest::SameBytes(Read(local), data));
     EXPECT_EQ(notices_[0].total, 30000);
     EXPECT_EQ(notices_[0].done, 1000);
@@ -192,7 +129,7 @@ TEST_F(DownloadTest, APartFileIsRewrittenWhenTheServerAnswers200) {
     serving.rangesAnsweredWhole = true;
     ServeFile(serving);
     std::string local = Path("w.bin");
-    ASSERT_TRUE(platform::ReplaceFileAtomically(local + ".down", std::string(50000, 'g')));
+    nettest::PlantPart(local, std::string(50000, 'g'));
     ASSERT_EQ(engine_.Download(Url("/w.bin"), local, false), DownloadResult::kComplete);
     EXPECT_NE(RangeStart(Requests()[0]), std::nullopt);
     EXPECT_TRUE(nettest::SameBytes(Read(local), data));  // old, longer contents dropped
@@ -414,7 +351,8 @@ TEST_F(DownloadTest, StopFromAnotherThreadKeepsThePartForTheNextDownload) {
     Serve([data](ScriptConnection& c, int i) {
         if (i > 0) return nettest::ServeFile({data}, c, i);
         c.ReadRequest();
-        c.Send(Response("200 OK", {"Content-Length: 200000"}));
+        c.Send(Response("200 OK", {"Content-Length: 200000",
+                                   "Last-Modified: " + nettest::kServedLastModified}));
         c.SendSlowly(data, 100, 5);
     });
     std::thread stopper([this] {
@@ -487,6 +425,7 @@ TEST_F(DownloadTest, AFileErrorFailsAndKeepsWhatWasWrittenForTheNextTry) {
     signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(result, DownloadResult::kFailed);
     EXPECT_EQ(server_->connections(), 1);
+    EXPECT_EQ(WarningsWith({Url("/full.bin"), "failed: cannot write", local + ".down"}), 1);
     EXPECT_TRUE(nettest::SameBytes(Read(local + ".down"), data.substr(0, 100000)));
 
     ASSERT_EQ(engine_.Download(Url("/full.bin"), local, false), DownloadResult::kComplete);
@@ -497,12 +436,14 @@ TEST_F(DownloadTest, AFileErrorFailsAndKeepsWhatWasWrittenForTheNextTry) {
 TEST_F(DownloadTest, SizesBeyondTwoGibibytes) {
     const std::int64_t part = 3LL << 30;
     std::string local = Path("huge.bin");
-    ASSERT_TRUE(platform::ReplaceFileAtomically(local + ".down", ""));
+    nettest::PlantPart(local, "");
     std::filesystem::resize_file(local + ".down", part);  // sparse: takes no room
     Serve([](ScriptConnection& c, int) {
         std::string request = c.ReadRequest();
         if (nettest::RangeStart(request) != (3LL << 30)) return;
-        c.Send(Response("206 Partial Content", {"Content-Length: 10"}, "0123456789"));
+        c.Send(Response("206 Partial Content",
+                        {"Content-Length: 10", "Content-Range: bytes 3221225472-3221225481/3221225482"},
+                        "0123456789"));
     });
     ASSERT_EQ(engine_.Download(Url("/huge.bin"), local, false), DownloadResult::kComplete);
     EXPECT_EQ(platform::FileSize(local), static_cast<std::uint64_t>(part + 10));
@@ -546,4 +487,40 @@ TEST_F(DownloadTest, UnusableUrlsAndPathsFailWithoutConnecting) {
     EXPECT_EQ(engine_.Download("ftp://127.0.0.1/a", Path("a"), false), DownloadResult::kFailed);
     EXPECT_EQ(server_->connections(), 0);
     EXPECT_TRUE(notices_.empty());
+}
+
+TEST_F(DownloadTest, FailuresAndRetriesAreLoggedWithTheUrlAndWhy) {
+    std::string closed = "http://127.0.0.1:" + std::to_string(nettest::FreeLoopbackPort()) + "/c";
+    engine_.SetRetry(RetryMode::kLimited, 0, 1);
+    EXPECT_EQ(engine_.Download(closed, Path("c"), false), DownloadResult::kFailed);
+    EXPECT_EQ(WarningsWith({closed, "connect to 127.0.0.1:", "failed; retry 1 of 2"}), 1);
+    EXPECT_EQ(WarningsWith({closed, "failed; retry 2 of 2"}), 1);
+    EXPECT_EQ(WarningsWith({"download of " + closed + " failed: connect to", "retries used up"}), 1);
+    EXPECT_EQ(warnings_.size(), 3u);
+
+    engine_.SetRetry(RetryMode::kNever, 0, 0);
+    struct Case {
+        std::string status;
+        std::vector<std::string> headers;
+        std::string why;
+    } cases[] = {
+        {"404 Not Found", {"Content-Length: 0"}, "failed: status 404"},
+        {"503 Busy", {}, "failed: status 503"},
+        {"200 OK", {"Content-Length: 12k"}, "failed: bad Content-Length"},
+        {"200 OK", {}, "failed: status 200 without a Content-Length"},
+        {"302 Found", {"Location: ftp://elsewhere/x"}, "failed: redirect to an unusable location"},
+    };
+    for (const Case& c : cases) {
+        warnings_.clear();
+        Serve([c](ScriptConnection& conn, int) {
+            conn.ReadRequest();
+            conn.Send(Response(c.status, c.headers));
+        });
+        EXPECT_EQ(engine_.Download(Url("/why"), Path("why"), false), DownloadResult::kFailed);
+        EXPECT_EQ(WarningsWith({Url("/why"), c.why}), 1) << c.why;
+        EXPECT_EQ(warnings_.size(), 1u) << c.why;
+    }
+    warnings_.clear();
+    EXPECT_EQ(engine_.Download("", Path("why"), false), DownloadResult::kFailed);
+    EXPECT_EQ(WarningsWith({"failed: empty URL"}), 1);
 }

@@ -93,12 +93,30 @@ TEST_F(PeerTest, NginxServesRangesDatesAndTheSkipRule) {
     EXPECT_EQ(notices_.size(), 1u);
 
     std::string resumed = Path("resumed.bin");
-    ASSERT_TRUE(platform::ReplaceFileAtomically(resumed + ".down", data.substr(0, 123456)));
+    nettest::PlantPart(resumed, data.substr(0, 123456), {"", "Wed, 05 Jun 2024 10:20:30 GMT"});
     notices_.clear();
     ASSERT_EQ(engine_.Download(url, resumed, false), DownloadResult::kComplete);
     EXPECT_TRUE(nettest::SameBytes(Read(resumed), data));
     EXPECT_EQ(notices_.front().done, 123456);
     EXPECT_EQ(notices_.front().total, 300000);
+}
+
+TEST_F(PeerTest, NginxSendsTheWholeNewFileForAPartOfTheOldOne) {
+    Peer nginx("nginx");
+    std::string root = Path("www");
+    ASSERT_TRUE(platform::CreateDirectories(root));
+    std::string fresh = Pattern(200000, 4);
+    ASSERT_TRUE(platform::ReplaceFileAtomically(root + "/v.bin", fresh));
+    ASSERT_TRUE(platform::SetFileModificationTime(root + "/v.bin", 1717669230));  // a day later
+    START_PEER(nginx, nginx.StartNginx(root));
+    std::string local = Path("v.bin");
+    nettest::PlantPart(local, Pattern(200000, 3).substr(0, 80000),
+                       {"", "Wed, 05 Jun 2024 10:20:30 GMT"});
+    ASSERT_EQ(engine_.Download("http://127.0.0.1:" + std::to_string(nginx.port()) + "/v.bin",
+                               local, false),
+              DownloadResult::kComplete);
+    EXPECT_TRUE(nettest::SameBytes(Read(local), fresh));
+    EXPECT_EQ(notices_.front().done, 0);
 }
 
 TEST_F(PeerTest, NginxResumesAfterForcedCuts) {
