@@ -43,6 +43,16 @@ protected:
     }
     ~PeerTest() override { platform::RemoveDirectoryTree(dir_); }
     std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+    // The folder nginx serves, holding `name` with `data`, dated `modified` when not 0.
+    std::string WebRoot(const std::string& name, const std::string& data, std::time_t modified) {
+        std::string root = Path("www");
+        EXPECT_TRUE(platform::CreateDirectories(root));
+        EXPECT_TRUE(platform::ReplaceFileAtomically(root + "/" + name, data));
+        if (modified != 0) {
+            EXPECT_TRUE(platform::SetFileModificationTime(root + "/" + name, modified));
+        }
+        return root;
+    }
     std::string Read(const std::string& path) const {
         std::string text;
         platform::ReadWholeFile(path, text);
@@ -70,13 +80,9 @@ protected:
 
 TEST_F(PeerTest, NginxServesRangesDatesAndTheSkipRule) {
     Peer nginx("nginx");
-    std::string root = Path("www");
-    ASSERT_TRUE(platform::CreateDirectories(root));
     std::string data = Pattern(300000, 1);
-    ASSERT_TRUE(platform::ReplaceFileAtomically(root + "/data.bin", data));
     const std::time_t served = 1717582830;  // 2024-06-05 10:20:30 GMT
-    ASSERT_TRUE(platform::SetFileModificationTime(root + "/data.bin", served));
-    START_PEER(nginx, nginx.StartNginx(root));
+    START_PEER(nginx, nginx.StartNginx(WebRoot("data.bin", data, served)));
     std::string url = "http://127.0.0.1:" + std::to_string(nginx.port()) + "/data.bin";
 
     std::string local = Path("data.bin");
@@ -103,12 +109,9 @@ TEST_F(PeerTest, NginxServesRangesDatesAndTheSkipRule) {
 
 TEST_F(PeerTest, NginxSendsTheWholeNewFileForAPartOfTheOldOne) {
     Peer nginx("nginx");
-    std::string root = Path("www");
-    ASSERT_TRUE(platform::CreateDirectories(root));
     std::string fresh = Pattern(200000, 4);
-    ASSERT_TRUE(platform::ReplaceFileAtomically(root + "/v.bin", fresh));
-    ASSERT_TRUE(platform::SetFileModificationTime(root + "/v.bin", 1717669230));  // a day later
-    START_PEER(nginx, nginx.StartNginx(root));
+    // A day after the date the part was saved with.
+    START_PEER(nginx, nginx.StartNginx(WebRoot("v.bin", fresh, 1717669230)));
     std::string local = Path("v.bin");
     nettest::PlantPart(local, Pattern(200000, 3).substr(0, 80000),
                        {"", "Wed, 05 Jun 2024 10:20:30 GMT"});
@@ -121,11 +124,8 @@ TEST_F(PeerTest, NginxSendsTheWholeNewFileForAPartOfTheOldOne) {
 
 TEST_F(PeerTest, NginxResumesAfterForcedCuts) {
     Peer nginx("nginx");
-    std::string root = Path("www");
-    ASSERT_TRUE(platform::CreateDirectories(root));
     std::string data = Pattern(500000, 2);
-    ASSERT_TRUE(platform::ReplaceFileAtomically(root + "/big.bin", data));
-    START_PEER(nginx, nginx.StartNginx(root));
+    START_PEER(nginx, nginx.StartNginx(WebRoot("big.bin", data, 0)));
     std::uint16_t upstream = nginx.port();
     ScriptServer relay([upstream](ScriptConnection& c, int i) {
         std::optional<std::size_t> cut;

@@ -52,12 +52,12 @@ std::time_t LocalTime(int year, int month, int day, int hour, int minute, int se
 struct FileServing {
     std::string data;
     std::string lastModified = kServedLastModified;  // sent when not empty
-    std::string etag;                  // sent when not empty
+    std::string etag{};                // sent when not empty
     bool rangesAnsweredWhole = false;  // answer a range with 200 and the whole file
     // A range is answered only while If-Range (when sent) names this file, as it should be.
     bool ignoreIfRange = false;
     // Body bytes to send on connection i before cutting it (no entry: send all).
-    std::function<std::optional<std::size_t>(int connection)> cutAfter;
+    std::function<std::optional<std::size_t>(int connection)> cutAfter{};
 };
 void ServeFile(const FileServing& serving, ScriptConnection& connection, int index);
 
