@@ -150,16 +150,12 @@ DownloadResult CHttpDownload::Run(const std::string& url, const std::string& loc
             return DownloadResult::kCurrent;
         }
 
-        // The validator goes before the bytes it vouches for are dropped, and comes back
-        // only once they are: a part is never left beside another file's validator.
-        if (!resume_) RemovePartValidator(temporaryPath_);
         DownloadFile file;
-        if (!file.Open(temporaryPath_, resume_)) {
+        if (!file.Open(temporaryPath_) || (!resume_ && !StartPartAfresh(file))) {
             socket_.Close();
             problem_ = "cannot open " + temporaryPath_;
             return DownloadResult::kFailed;
         }
-        if (!resume_) StartPartAfresh();
         displayName_ = DisplayName(target_.path);
         if (first) {
             Notify(NoticeKind::kStart, total_, done_, displayName_);
@@ -213,12 +209,17 @@ void CHttpDownload::ReadPartValidator() {
     }
 }
 
-// The part now starts with the body of the last answer: its validator is the part's. When
-// the validator file cannot be written, a later download starts afresh instead of resuming.
-void CHttpDownload::StartPartAfresh() {
+// Empties the part (locked in `file`) for the body of the last answer, whose validator
+// becomes the part's. The old validator goes before the bytes it vouches for, the new one
+// comes once they are gone: a part never lies beside another file's validator. When the
+// validator file cannot be written, a later download starts afresh instead of resuming.
+bool CHttpDownload::StartPartAfresh(DownloadFile& file) {
+    RemovePartValidator(temporaryPath_);
+    if (!file.Truncate()) return false;
     partValidator_ = answerValidator_;
     partTrusted_ = true;
     SavePartValidator(temporaryPath_, partValidator_);
+    return true;
 }
 
 bool CHttpDownload::DiscardPart(const std::string& why) {

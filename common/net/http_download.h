@@ -95,7 +95,7 @@ private:
     // when the part had to be dropped and the whole file is to be asked for.
     bool AcceptBody(const ResponseHead& head, bool ranged, std::int64_t partSize);
     void ReadPartValidator();
-    void StartPartAfresh();
+    bool StartPartAfresh(class DownloadFile& file);
     // Drops a part the server's answer does not continue; false on the second time.
     bool DiscardPart(const std::string& why);
     RequestResult ConnectByProxyType();

@@ -325,10 +325,14 @@ TEST_F(DownloadTest, AnEndlessHeadIsRefused) {
 TEST_F(DownloadTest, APartFileInUseByAnotherDownloadIsNotWrittenInto) {
     ServeFile({Pattern(1000)});
     std::string local = Path("shared.bin");
-    int other = ::open((local + ".down").c_str(), O_WRONLY | O_CREAT, 0644);
+    // The other download's part, of another file than the one served now.
+    nettest::PlantPart(local, "other", {"\"other\"", ""});
+    int other = ::open((local + ".down").c_str(), O_WRONLY, 0644);
     ASSERT_GE(other, 0);
     ASSERT_EQ(::flock(other, LOCK_EX), 0);
     EXPECT_EQ(engine_.Download(Url("/shared.bin"), local, false), DownloadResult::kFailed);
+    EXPECT_EQ(Read(local + ".down"), "other");
+    EXPECT_EQ(LoadPartValidator(local + ".down"), (PartValidator{"\"other\"", ""}));
     ::close(other);
     EXPECT_EQ(engine_.Download(Url("/shared.bin"), local, false), DownloadResult::kComplete);
 }
