@@ -8,12 +8,11 @@
 
 namespace net {
 
-bool DownloadFile::Open(const std::string& path, bool append) {
+bool DownloadFile::Open(const std::string& path) {
     Close();
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    bool ready = ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-                 (append ? ::lseek(fd, 0, SEEK_END) >= 0 : ::ftruncate(fd, 0) == 0);
+    bool ready = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lseek(fd, 0, SEEK_END) >= 0;
     if (!ready) {
         ::close(fd);
         return false;
@@ -22,6 +21,11 @@ bool DownloadFile::Open(const std::string& path, bool append) {
     buffer_.resize(kGatherSize);
     used_ = 0;
     return true;
+}
+
+bool DownloadFile::Truncate() {
+    used_ = 0;
+    return fd_ >= 0 && ::ftruncate(fd_, 0) == 0 && ::lseek(fd_, 0, SEEK_SET) == 0;
 }
 
 char* DownloadFile::Room(std::size_t size) {

@@ -16,9 +16,10 @@ public:
     DownloadFile(const DownloadFile&) = delete;
     DownloadFile& operator=(const DownloadFile&) = delete;
 
-    // Creates the file if needed. `append` writes after what is there; otherwise the old
-    // contents are dropped and writing starts at the beginning.
-    bool Open(const std::string& path, bool append);
+    // Creates the file if needed and locks it; writing goes after what is there.
+    bool Open(const std::string& path);
+    // Drops the contents (and anything gathered); writing starts at the beginning.
+    bool Truncate();
     // Room for `size` more bytes (at most kGatherSize), flushing first when the buffer is
     // too full; null when that flush failed. Commit says how many bytes were put there.
     char* Room(std::size_t size);

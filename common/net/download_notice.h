@@ -8,12 +8,14 @@ namespace net {
 
 // Notice kinds, in the order a download sends them: on the first response 2, 1 and 3; then
 // 3 after every block; a file already current gets one 3.
-constexpr int kNoticeSize = 1;      // the total size is known
-constexpr int kNoticeStart = 2;     // the transfer begins
-constexpr int kNoticeProgress = 3;  // bytes on disk so far
+enum class NoticeKind {
+    kSize = 1,      // the total size is known
+    kStart = 2,     // the transfer begins
+    kProgress = 3,  // bytes on disk so far
+};
 
 struct DownloadNotice {
-    int kind = 0;
+    NoticeKind kind = NoticeKind::kProgress;
     std::int64_t total = 0;  // size of the whole file in bytes
     std::int64_t done = 0;   // bytes on disk so far, a resumed part included
     std::string name;        // display name of the file

@@ -10,6 +10,7 @@
 #include "common/net/http_text.h"
 #include "common/net/socket_error.h"
 #include "common/platform/files.h"
+#include "common/platform/log.h"
 
 namespace net {
 
@@ -21,6 +22,7 @@ constexpr int kSendTimeoutRepeats = 3;
 constexpr std::size_t kMaxHeaderBytes = 256 * 1024;
 constexpr int kStatusPartial = 206;
 constexpr int kStatusRangeNotSatisfiable = 416;
+constexpr std::string_view kLogCategory = "quorvel.net";
 
 // The text after the last '/' or, without one, after the last '\'; the whole text when it
 // has neither or is a single character.
@@ -46,7 +48,7 @@ void CHttpDownload::SetServerCredentials(bool enabled, std::string user, std::st
     serverCredentials_ = {enabled, std::move(user), std::move(password)};
 }
 
-void CHttpDownload::SetProxy(int type, std::string host, std::uint16_t port) {
+void CHttpDownload::SetProxy(ProxyType type, std::string host, std::uint16_t port) {
     proxyType_ = type;
     proxyHost_ = std::move(host);
     proxyPort_ = port;
@@ -56,10 +58,10 @@ void CHttpDownload::SetProxyCredentials(bool enabled, std::string user, std::str
     proxyCredentials_ = {enabled, std::move(user), std::move(password)};
 }
 
-void CHttpDownload::SetRetry(int mode, int delayMs, int maxRetries) {
+void CHttpDownload::SetRetry(RetryMode mode, int delayMs, int maxRetries) {
     retryMode_ = mode;
     retryDelayMs_ = delayMs;
-    maxRetries_ = (mode == kRetryLimited && maxRetries == 0) ? kDefaultLimitedRetries : maxRetries;
+    maxRetries_ = (mode == RetryMode::kLimited && maxRetries == 0) ? kDefaultLimitedRetries : maxRetries;
 }
 
 void CHttpDownload::SetNotify(DownloadNotify notify, bool enable) {
@@ -70,7 +72,7 @@ void CHttpDownload::SetNotify(DownloadNotify notify, bool enable) {
     }
 }
 
-void CHttpDownload::Notify(int kind, std::int64_t total, std::int64_t done,
+void CHttpDownload::Notify(NoticeKind kind, std::int64_t total, std::int64_t done,
                            const std::string& name) {
     if (!notify_) return;
     // One record serves every notice, so a notice per block costs no allocation.
@@ -85,58 +87,80 @@ std::int64_t CHttpDownload::TemporaryFileSize() const {
     return static_cast<std::int64_t>(platform::FileSize(temporaryPath_).value_or(0));
 }
 
-int CHttpDownload::Download(const std::string& url, const std::string& localPath, bool force) {
+DownloadResult CHttpDownload::Download(const std::string& url, const std::string& localPath,
+                                      bool force) {
     stop_ = false;
     force_ = force;
     retryCount_ = 0;
     brokenTransfers_ = 0;
+    rangeMismatches_ = 0;
+    problem_.clear();
+    DownloadResult result = Run(url, localPath);
+    if (result == DownloadResult::kFailed) {
+        std::string where = url_ == url ? "" : " (at " + url_ + ")";
+        LogWarning("download of " + url + where + " failed: " + problem_);
+    }
+    return result;
+}
 
+DownloadResult CHttpDownload::Run(const std::string& url, const std::string& localPath) {
     url_ = std::string(TrimBlanks(url));
-    if (url_.empty()) return kDownloadFailed;
+    if (url_.empty()) {
+        problem_ = "empty URL";
+        return DownloadResult::kFailed;
+    }
     std::optional<HttpUrl> parsed = ParseHttpUrl(url_);
     if (!parsed) {
         url_ = "http://" + url_;
         parsed = ParseHttpUrl(url_);
-        if (!parsed) return kDownloadFailed;
+        if (!parsed) {
+            problem_ = "not a usable http URL";
+            return DownloadResult::kFailed;
+        }
     }
     target_ = *parsed;
 
     localPath_ = std::string(TrimBlanks(localPath));
-    if (localPath_.empty()) return kDownloadFailed;
+    if (localPath_.empty()) {
+        problem_ = "empty local path";
+        return DownloadResult::kFailed;
+    }
     temporaryPath_ = localPath_ + ".down";
+    ReadPartValidator();
     bool first = true;
     total_ = done_ = contentLength_ = received_ = 0;
 
     for (;;) {
-        int requested = Request("GET");
-        if (requested == kRequestRetry) {
-            int decision = RetryAfterFailure();
-            if (decision >= 0) return decision;
+        RequestResult requested = Request("GET");
+        if (requested == RequestResult::kRetry) {
+            if (std::optional<DownloadResult> end = RetryAfterFailure()) return *end;
             continue;
         }
-        if (requested == kRequestStopped) return kDownloadStopped;
-        if (requested != kRequestOk) return kDownloadFailed;
+        if (requested == RequestResult::kStopped) return DownloadResult::kStopped;
+        if (requested != RequestResult::kOk) return DownloadResult::kFailed;
         if (contentLength_ == 0) {
             socket_.Close();
-            return kDownloadFailed;
+            problem_ = "Content-Length 0";
+            return DownloadResult::kFailed;
         }
 
         if (!force_ && LocalFileIsCurrent()) {
             socket_.Close();
-            Notify(kNoticeProgress, total_, total_, FileNameOf(localPath_));
-            return kDownloadCurrent;
+            Notify(NoticeKind::kProgress, total_, total_, FileNameOf(localPath_));
+            return DownloadResult::kCurrent;
         }
 
         DownloadFile file;
-        if (!file.Open(temporaryPath_, resume_)) {
+        if (!file.Open(temporaryPath_) || (!resume_ && !StartPartAfresh(file))) {
             socket_.Close();
-            return kDownloadFailed;
+            problem_ = "cannot open " + temporaryPath_;
+            return DownloadResult::kFailed;
         }
         displayName_ = DisplayName(target_.path);
         if (first) {
-            Notify(kNoticeStart, total_, done_, displayName_);
-            Notify(kNoticeSize, total_, done_, displayName_);
-            Notify(kNoticeProgress, total_, done_, displayName_);
+            Notify(NoticeKind::kStart, total_, done_, displayName_);
+            Notify(NoticeKind::kSize, total_, done_, displayName_);
+            Notify(NoticeKind::kProgress, total_, done_, displayName_);
             first = false;
         }
 
@@ -144,28 +168,73 @@ int CHttpDownload::Download(const std::string& url, const std::string& localPath
             case BodyResult::kComplete:
                 if (!file.Close()) {
                     socket_.Close();
-                    return kDownloadFailed;
+                    problem_ = "cannot write " + temporaryPath_;
+                    return DownloadResult::kFailed;
                 }
                 return Finish();
             case BodyResult::kStopped:
                 socket_.Close();
-                return kDownloadStopped;
+                return DownloadResult::kStopped;
             case BodyResult::kWriteFailed:
                 socket_.Close();
-                return kDownloadFailed;
+                problem_ = "cannot write " + temporaryPath_;
+                return DownloadResult::kFailed;
             case BodyResult::kBroken:
                 ++brokenTransfers_;
-                break;  // ask again for the rest
+                LogWarning("download of " + url_ + ": connection broke after " +
+                           std::to_string(received_) + " of " + std::to_string(contentLength_) +
+                           " bytes; asking for the rest");
+                break;
             case BodyResult::kBrokenEmpty: {
                 // A response that breaks before any body byte made no progress; going round
                 // again is a retry like any other failure, or a dead server would spin forever.
                 ++brokenTransfers_;
-                int decision = RetryAfterFailure();
-                if (decision >= 0) return decision;
+                problem_ = "connection closed before the body";
+                if (std::optional<DownloadResult> end = RetryAfterFailure()) return *end;
                 break;
             }
         }
     }
+}
+
+// A part left by an earlier download is resumed only with a validator to send in If-Range.
+void CHttpDownload::ReadPartValidator() {
+    partValidator_ = {};
+    partTrusted_ = false;
+    if (force_) return;
+    std::optional<PartValidator> saved = LoadPartValidator(temporaryPath_);
+    if (saved && !saved->IfRangeValue().empty()) {
+        partValidator_ = *saved;
+        partTrusted_ = true;
+    }
+}
+
+// Empties the part (locked in `file`) for the body of the last answer, whose validator
+// becomes the part's. The old validator goes before the bytes it vouches for, the new one
+// comes once they are gone: a part never lies beside another file's validator. When the
+// validator file cannot be written, a later download starts afresh instead of resuming.
+bool CHttpDownload::StartPartAfresh(DownloadFile& file) {
+    RemovePartValidator(temporaryPath_);
+    if (!file.Truncate()) return false;
+    partValidator_ = answerValidator_;
+    partTrusted_ = true;
+    SavePartValidator(temporaryPath_, partValidator_);
+    return true;
+}
+
+bool CHttpDownload::DiscardPart(const std::string& why) {
+    socket_.Close();
+    if (++rangeMismatches_ > 1) {
+        problem_ = "range mismatch again: " + why;
+        return false;
+    }
+    LogWarning("download of " + url_ + ": range mismatch: " + why +
+               "; dropping the part file and fetching the whole file");
+    RemovePartValidator(temporaryPath_);
+    platform::RemoveFile(temporaryPath_);
+    partValidator_ = {};
+    partTrusted_ = false;
+    return true;
 }
 
 // The local file has the size the server announced and its date within 2 seconds.
@@ -176,23 +245,31 @@ bool CHttpDownload::LocalFileIsCurrent() const {
            std::llabs(static_cast<long long>(*localTime - lastModified_)) <= kSkipToleranceSeconds;
 }
 
-// Applies the retry policy after a failure worth another try: -1 to try again, otherwise
-// the result Download gives.
-int CHttpDownload::RetryAfterFailure() {
-    if (stop_) return kDownloadStopped;
+// Applies the retry policy after a failure worth another try (`problem_` says which).
+std::optional<DownloadResult> CHttpDownload::RetryAfterFailure() {
+    if (stop_) return DownloadResult::kStopped;
+    std::string attempt;
     switch (retryMode_) {
-        case kRetryLimited:
-            if (retryCount_ > maxRetries_) return kDownloadFailed;
+        case RetryMode::kLimited:
+            if (retryCount_ > maxRetries_) {
+                problem_ += " (retries used up)";
+                return DownloadResult::kFailed;
+            }
             ++retryCount_;
+            attempt = "retry " + std::to_string(retryCount_) + " of " +
+                      std::to_string(maxRetries_ + 1);
             break;
-        case kRetryForever:
+        case RetryMode::kForever:
+            attempt = "retrying";
             break;
         default:
-            return kDownloadFailed;
+            return DownloadResult::kFailed;
     }
+    LogWarning("download of " + url_ + ": " + problem_ + "; " + attempt + " after " +
+               std::to_string(retryDelayMs_) + " ms");
     // The next request looks at the stop flag before it connects.
     PauseUnlessStopped(retryDelayMs_);
-    return -1;
+    return std::nullopt;
 }
 
 bool CHttpDownload::PauseUnlessStopped(int ms) {
@@ -221,70 +298,99 @@ CHttpDownload::BodyResult CHttpDownload::ReceiveBody(DownloadFile& file) {
         file.Commit(got);
         done_ += static_cast<std::int64_t>(got);
         received_ += static_cast<std::int64_t>(got);
-        Notify(kNoticeProgress, total_, done_, displayName_);
+        Notify(NoticeKind::kProgress, total_, done_, displayName_);
         if (received_ >= contentLength_) return BodyResult::kComplete;
     }
 }
 
-int CHttpDownload::Finish() {
+DownloadResult CHttpDownload::Finish() {
     socket_.Close();
     // The rename replaces the old file in one step, so a failure leaves it as it was, and the
     // finished ".down" stays for the next try.
-    if (!platform::RenameFile(temporaryPath_, localPath_)) return kDownloadFailed;
+    if (!platform::RenameFile(temporaryPath_, localPath_)) {
+        problem_ = "cannot rename " + temporaryPath_ + " to " + localPath_;
+        return DownloadResult::kFailed;
+    }
+    RemovePartValidator(temporaryPath_);
     platform::SetFileModificationTime(localPath_, lastModified_);
-    return kDownloadComplete;
+    return DownloadResult::kComplete;
 }
 
-int CHttpDownload::ConnectByProxyType() {
+CHttpDownload::RequestResult CHttpDownload::Problem(RequestResult result, std::string why) {
+    problem_ = std::move(why);
+    return result;
+}
+
+void CHttpDownload::LogWarning(const std::string& message) const {
+    platform::Log(platform::LogLevel::Warning, kLogCategory, message);
+}
+
+CHttpDownload::RequestResult CHttpDownload::ConnectByProxyType() {
     auto connectTo = [this](const std::string& host, std::uint16_t port) {
         std::optional<Ipv4Address> address = ResolveHost(host);
-        return address && socket_.Connect(*address, port, connectTimeoutMs_);
+        if (!address) return Problem(RequestResult::kRetry, "cannot resolve " + host);
+        if (!socket_.Connect(*address, port, connectTimeoutMs_)) {
+            return Problem(RequestResult::kRetry,
+                           "connect to " + host + ":" + std::to_string(port) + " failed");
+        }
+        return RequestResult::kOk;
     };
-    auto throughSocks = [](SocksResult result) {
-        if (result == SocksResult::kConnected) return int{kRequestOk};
-        return result == SocksResult::kRefused ? int{kRequestFailed} : int{kRequestRetry};
+    auto throughSocks = [this](SocksResult result) {
+        if (result == SocksResult::kConnected) return RequestResult::kOk;
+        if (result == SocksResult::kRefused) {
+            return Problem(RequestResult::kFailed, "the SOCKS proxy wants what this client cannot give");
+        }
+        return Problem(RequestResult::kRetry, "the SOCKS proxy did not connect");
     };
+    RequestResult connected = RequestResult::kOk;
     switch (proxyType_) {
-        case kProxyNone:
-            return connectTo(target_.host, target_.port) ? kRequestOk : kRequestRetry;
-        case kProxyHttp:
-            return connectTo(proxyHost_, proxyPort_) ? kRequestOk : kRequestRetry;
-        case kProxySocks4:
-        case kProxySocks4a:
-            if (proxyType_ == kProxySocks4 && !ResolveHost(target_.host)) return kRequestRetry;
-            if (!connectTo(proxyHost_, proxyPort_)) return kRequestRetry;
+        case ProxyType::kNone:
+            return connectTo(target_.host, target_.port);
+        case ProxyType::kHttp:
+            return connectTo(proxyHost_, proxyPort_);
+        case ProxyType::kSocks4:
+        case ProxyType::kSocks4a:
+            if (proxyType_ == ProxyType::kSocks4 && !ResolveHost(target_.host)) {
+                return Problem(RequestResult::kRetry, "cannot resolve " + target_.host);
+            }
+            if ((connected = connectTo(proxyHost_, proxyPort_)) != RequestResult::kOk) return connected;
             return throughSocks(Socks4Connect(socket_, target_.host, target_.port,
                                               proxyCredentials_.user,
-                                              proxyType_ == kProxySocks4a, connectTimeoutMs_));
-        case kProxySocks5:
-            if (!connectTo(proxyHost_, proxyPort_)) return kRequestRetry;
+                                              proxyType_ == ProxyType::kSocks4a, connectTimeoutMs_));
+        case ProxyType::kSocks5:
+            if ((connected = connectTo(proxyHost_, proxyPort_)) != RequestResult::kOk) return connected;
             return throughSocks(Socks5Connect(socket_, target_.host, target_.port,
                                               proxyCredentials_, connectTimeoutMs_));
-        default:
-            return kRequestFailed;
     }
+    return Problem(RequestResult::kFailed,
+                   "unknown proxy type " + std::to_string(static_cast<int>(proxyType_)));
 }
 
-int CHttpDownload::ReadHeader() {
+CHttpDownload::RequestResult CHttpDownload::ReadHeader() {
     std::string line;
     bool continuesCutLine = false;
     for (;;) {
         BufferedReader::LineEnd end = reader_.ReadLine(line, kHeaderPieceSize, receiveTimeoutMs_);
-        if (end == BufferedReader::LineEnd::kFailed) return kRequestRetry;
+        if (end == BufferedReader::LineEnd::kFailed) {
+            return Problem(RequestResult::kRetry, "no complete response head");
+        }
         header_ += line;
         if (end == BufferedReader::LineEnd::kCut) {
             continuesCutLine = true;
         } else {
             // An empty piece right after a cut one ends that long line, not the head.
-            if (line.empty() && !continuesCutLine) return kRequestOk;
+            if (line.empty() && !continuesCutLine) return RequestResult::kOk;
             header_ += "\r\n";
             continuesCutLine = false;
         }
-        if (header_.size() > kMaxHeaderBytes) return kRequestFailed;
+        if (header_.size() > kMaxHeaderBytes) {
+            return Problem(RequestResult::kFailed, "response head longer than " +
+                                                       std::to_string(kMaxHeaderBytes) + " bytes");
+        }
     }
 }
 
-int CHttpDownload::Request(const char* method) {
+CHttpDownload::RequestResult CHttpDownload::Request(const char* method) {
     int redirects = 0;
     int sendTimeouts = 0;
     bool allowRange = true;
@@ -293,25 +399,26 @@ int CHttpDownload::Request(const char* method) {
         contentLength_ = 0;
         header_.clear();
         reader_.Clear();
-        if (!socket_.Create()) return kRequestFailed;
-        if (stop_) return kRequestStopped;
-        int connected = ConnectByProxyType();
-        if (connected != kRequestOk) return connected;
-        if (stop_) return kRequestStopped;
+        if (!socket_.Create()) return Problem(RequestResult::kFailed, "cannot create a socket");
+        if (stop_) return RequestResult::kStopped;
+        RequestResult connected = ConnectByProxyType();
+        if (connected != RequestResult::kOk) return connected;
+        if (stop_) return RequestResult::kStopped;
 
         RequestLines lines;
         lines.method = method;
         lines.url = url_;
         lines.target = target_;
-        lines.throughHttpProxy = proxyType_ == kProxyHttp;
+        lines.throughHttpProxy = proxyType_ == ProxyType::kHttp;
         lines.proxyCredentials = proxyCredentials_;
         lines.serverCredentials = serverCredentials_;
         lines.userAgent = userAgent_;
         lines.referer = referer_;
         std::int64_t partSize = TemporaryFileSize();
-        bool ranged = allowRange && !force_ && partSize > 0;
+        bool ranged = allowRange && !force_ && partTrusted_ && partSize > 0;
         if (ranged) {
             lines.rangeStart = partSize;
+            lines.ifRange = partValidator_.IfRangeValue();
             done_ = partSize;
         }
         std::string request = BuildRequest(lines);
@@ -319,37 +426,33 @@ int CHttpDownload::Request(const char* method) {
             if (LastSocketError() == kSocketTimedOut && ++sendTimeouts <= kSendTimeoutRepeats) {
                 continue;
             }
-            return kRequestRetry;
+            return Problem(RequestResult::kRetry, "sending the request failed");
         }
-        if (stop_) return kRequestStopped;
-        int headerRead = ReadHeader();
-        if (headerRead != kRequestOk) return headerRead;
+        if (stop_) return RequestResult::kStopped;
+        RequestResult headerRead = ReadHeader();
+        if (headerRead != RequestResult::kOk) return headerRead;
 
         ResponseHead head = ReadResponseHead(header_, std::time(nullptr));
         switch (head.kind) {
             case ResponseHead::Kind::kBody:
-                contentLength_ = head.contentLength;
-                lastModified_ = head.lastModified;
-                if (!ranged) {
-                    resume_ = false;
-                    total_ = contentLength_;
-                } else if (head.status == kStatusPartial) {
-                    resume_ = true;
-                    total_ = contentLength_ + partSize;
-                } else {
-                    resume_ = false;
-                    done_ = 0;
-                    total_ = contentLength_;
-                }
-                return kRequestOk;
+                if (AcceptBody(head, ranged, partSize)) return RequestResult::kOk;
+                if (rangeMismatches_ > 1) return RequestResult::kFailed;
+                allowRange = false;
+                continue;
             case ResponseHead::Kind::kRetry:
-                return kRequestRetry;
+                return Problem(RequestResult::kRetry, head.problem);
             case ResponseHead::Kind::kRedirect: {
-                if (++redirects > kMaxRedirects) return kRequestFailed;
+                if (++redirects > kMaxRedirects) {
+                    return Problem(RequestResult::kFailed,
+                                   "more than " + std::to_string(kMaxRedirects) + " redirects");
+                }
                 referer_ = url_;
                 std::optional<std::string> next = ResolveLocation(url_, head.location);
                 std::optional<HttpUrl> parsed = next ? ParseHttpUrl(*next) : std::nullopt;
-                if (!parsed) return kRequestFailed;
+                if (!parsed) {
+                    return Problem(RequestResult::kFailed,
+                                   "redirect to an unusable location " + head.location);
+                }
                 url_ = *next;
                 target_ = *parsed;
                 continue;
@@ -358,12 +461,41 @@ int CHttpDownload::Request(const char* method) {
                 // A part file the server cannot continue (it may already be whole, or the
                 // file shrank): ask once more for the whole file.
                 if (ranged && head.status == kStatusRangeNotSatisfiable) {
+                    LogWarning("download of " + url_ + ": the server cannot continue from byte " +
+                               std::to_string(partSize) + "; fetching the whole file");
                     allowRange = false;
                     continue;
                 }
-                return kRequestFailed;
+                return Problem(RequestResult::kFailed, head.problem);
         }
     }
+}
+
+bool CHttpDownload::AcceptBody(const ResponseHead& head, bool ranged, std::int64_t partSize) {
+    answerValidator_ = {head.etag, head.lastModifiedText};
+    if (head.status == kStatusPartial) {
+        std::optional<std::string> mismatch = PartialAnswerProblem(
+            {ranged, partSize, head.contentLength, head.contentRange, total_});
+        if (!mismatch && ShowsAnotherFile(partValidator_, answerValidator_)) {
+            auto name = [](const PartValidator& v) { return v.etag.empty() ? v.lastModified : v.etag; };
+            mismatch = "206 for another version of the file (" + name(answerValidator_) +
+                       " where the part holds " + name(partValidator_) + ")";
+        }
+        if (mismatch) {
+            DiscardPart(*mismatch);
+            return false;
+        }
+    }
+    contentLength_ = head.contentLength;
+    lastModified_ = head.lastModified;
+    resume_ = head.status == kStatusPartial;
+    if (resume_) {
+        total_ = contentLength_ + partSize;
+    } else {
+        done_ = 0;
+        total_ = contentLength_;
+    }
+    return true;
 }
 
 }  // namespace net

@@ -49,7 +49,10 @@ std::string BuildRequest(const RequestLines& lines) {
     text += "User-Agent: " + HeaderSafe(lines.userAgent) + "\r\n";
     if (!lines.referer.empty()) text += "Referer: " + HeaderSafe(lines.referer) + "\r\n";
     text += "Connection: close\r\n";
-    if (lines.rangeStart) text += "Range: bytes=" + std::to_string(*lines.rangeStart) + "-\r\n";
+    if (lines.rangeStart) {
+        text += "Range: bytes=" + std::to_string(*lines.rangeStart) + "-\r\n";
+        if (!lines.ifRange.empty()) text += "If-Range: " + HeaderSafe(lines.ifRange) + "\r\n";
+    }
     text += "\r\n";
     return text;
 }

@@ -19,6 +19,7 @@ struct RequestLines {
     std::string userAgent;
     std::string referer;
     std::optional<std::int64_t> rangeStart;  // "Range: bytes=N-" when set
+    std::string ifRange;                     // "If-Range: <value>" with a range, when not empty
 };
 
 // Every line ends with CR LF and an empty line closes the head. Blanks in the target are

@@ -43,31 +43,55 @@ ResponseHead ReadResponseHead(std::string_view headerText, std::time_t now) {
     std::string folded = FoldToLower(headerText);
 
     std::size_t lineEnd = folded.find("\r\n");
-    if (lineEnd == std::string::npos) return head;
-    std::optional<int> status = StatusCode(TrimBlanks(std::string_view(folded).substr(0, lineEnd)));
-    if (!status) return head;
+    std::optional<int> status;
+    if (lineEnd != std::string::npos) {
+        status = StatusCode(TrimBlanks(std::string_view(folded).substr(0, lineEnd)));
+    }
+    if (!status) {
+        head.problem = "bad status line";
+        return head;
+    }
     head.status = *status;
+    std::string statusText = "status " + std::to_string(head.status);
 
     if (head.status >= 300 && head.status <= 399) {
         std::optional<std::string_view> location = FieldValue(headerText, folded, "location:");
-        if (!location || location->empty()) return head;
+        if (!location || location->empty()) {
+            head.problem = statusText + " without a Location";
+            return head;
+        }
         head.location = std::string(*location);
         head.kind = Kind::kRedirect;
         return head;
     }
-    if (head.status >= 500) {
-        head.kind = Kind::kRetry;
+    if (head.status >= 400) {
+        head.problem = statusText;
+        if (head.status >= 500) head.kind = Kind::kRetry;
         return head;
     }
-    if (head.status >= 400) return head;
 
     std::optional<std::string_view> length = FieldValue(headerText, folded, "content-length:");
-    if (!length) return head;
+    if (!length) {
+        head.problem = statusText + " without a Content-Length";
+        return head;
+    }
     std::optional<std::int64_t> contentLength = ParseDecimal(*length);
-    if (!contentLength) return head;
+    if (!contentLength) {
+        head.problem = "bad Content-Length";
+        return head;
+    }
     head.contentLength = *contentLength;
-    if (std::optional<std::string_view> modified = FieldValue(folded, folded, "last-modified:")) {
-        if (std::optional<std::time_t> when = ParseHttpDate(*modified)) head.lastModified = *when;
+    if (std::optional<std::string_view> modified = FieldValue(headerText, folded, "last-modified:")) {
+        head.lastModifiedText = std::string(*modified);
+        if (std::optional<std::time_t> when = ParseHttpDate(FoldToLower(*modified))) {
+            head.lastModified = *when;
+        }
+    }
+    if (std::optional<std::string_view> etag = FieldValue(headerText, folded, "etag:")) {
+        head.etag = std::string(*etag);
+    }
+    if (std::optional<std::string_view> range = FieldValue(headerText, folded, "content-range:")) {
+        head.contentRange = ParseContentRange(*range);
     }
     head.kind = Kind::kBody;
     return head;

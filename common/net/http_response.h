@@ -2,8 +2,11 @@
 // Reads the head of an HTTP response into what the download engine acts on.
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "common/net/content_range.h"
 
 namespace net {
 
@@ -19,6 +22,13 @@ struct ResponseHead {
     std::int64_t contentLength = 0;
     std::time_t lastModified = 0;  // `now` unless a dated Last-Modified came
     std::string location;          // trimmed, in the case the server sent it
+    // Validators and range of a body, trimmed and in the case the server sent them (an
+    // ETag compares case-sensitively); empty or nothing when absent.
+    std::string etag;
+    std::string lastModifiedText;
+    std::optional<ContentRange> contentRange;
+    // Why a retry or fatal answer is one, for the log ("status 404", "no Content-Length").
+    std::string problem;
 };
 
 // `headerText` is the head as received: lines joined by CR LF, ending with one. Field names

@@ -24,6 +24,27 @@ bool HasControl(std::string_view text) {
     });
 }
 
+// "../" steps and a file name against `current`: each "../" drops a folder, never the host.
+std::string ResolveRelative(const HttpUrl& current, std::string location) {
+    int upward = 0;
+    for (std::size_t found; (found = location.find("../")) != std::string::npos; ++upward) {
+        location.erase(0, found + 3);
+    }
+    // Cut the current URL back at its last '/' once for the file name and once per "../",
+    // stopping at the host's root.
+    std::string base = FormatHttpUrl(current);
+    std::size_t root = base.find('/', kScheme.size());
+    for (int i = 0; i <= upward; ++i) {
+        std::size_t cut = base.rfind('/');
+        if (cut <= root) {
+            base.erase(root);
+            break;
+        }
+        base.erase(cut);
+    }
+    return base + "/" + location;
+}
+
 }  // namespace
 
 std::optional<HttpUrl> ParseHttpUrl(std::string_view url) {
@@ -71,27 +92,13 @@ std::optional<std::string> ResolveLocation(const std::string& currentUrl, std::s
     if (scheme != std::string::npos && location.find('/') > scheme) return std::nullopt;
 
     std::replace(location.begin(), location.end(), '\\', '/');
+    std::string resolved;
     if (!location.empty() && location.front() == '/') {
         current->path = location;
-        return FormatHttpUrl(*current);
+        resolved = FormatHttpUrl(*current);
+    } else {
+        resolved = ResolveRelative(*current, std::move(location));
     }
-    int upward = 0;
-    for (std::size_t found; (found = location.find("../")) != std::string::npos; ++upward) {
-        location.erase(0, found + 3);
-    }
-    // Cut the current URL back at its last '/' once for the file name and once per "../",
-    // stopping at the host's root.
-    std::string base = FormatHttpUrl(*current);
-    std::size_t root = base.find('/', kScheme.size());
-    for (int i = 0; i <= upward; ++i) {
-        std::size_t cut = base.rfind('/');
-        if (cut <= root) {
-            base.erase(root);
-            break;
-        }
-        base.erase(cut);
-    }
-    std::string resolved = base + "/" + location;
     if (!ParseHttpUrl(resolved)) return std::nullopt;
     return resolved;
 }

@@ -63,10 +63,10 @@ Run RunEngine(const std::string& url, const std::string& target, std::uint64_t s
     rusage before{}, after{};
     getrusage(RUSAGE_SELF, &before);
     auto start = Clock::now();
-    int result = engine.Download(url, target, true);
+    net::DownloadResult result = engine.Download(url, target, true);
     double seconds = Seconds(start);
     getrusage(RUSAGE_SELF, &after);
-    bool whole = result == net::kDownloadComplete && platform::FileSize(target) == size &&
+    bool whole = result == net::DownloadResult::kComplete && platform::FileSize(target) == size &&
                  static_cast<std::uint64_t>(lastDone) == size;
     platform::RemoveFile(target);
     return {whole ? seconds : -1, CpuSeconds(after) - CpuSeconds(before)};

@@ -1,7 +1,6 @@
 // A 50 MB download through a server that breaks the connection at many random points must
 // arrive byte for byte, and a stopped download must resume from its part file.
 #include <gtest/gtest.h>
-#include <openssl/evp.h>
 
 #include <atomic>
 #include <cstring>
@@ -20,19 +19,6 @@ using nettest::ScriptServer;
 namespace {
 
 constexpr std::size_t kSoakSize = 50 * 1000 * 1000;
-
-std::string Sha256(const std::string& bytes) {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int length = 0;
-    EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_sha256(), nullptr);
-    static const char kHex[] = "0123456789abcdef";
-    std::string text;
-    for (unsigned int i = 0; i < length; ++i) {
-        text += kHex[digest[i] >> 4];
-        text += kHex[digest[i] & 15];
-    }
-    return text;
-}
 
 std::string RandomBytes(std::size_t size, std::mt19937_64& random) {
     std::string data(size, '\0');
@@ -80,14 +66,14 @@ TEST_F(SoakTest, FiftyMegabytesThroughThirtyFiveRandomCutsArriveIntact) {
     }, true);
 
     std::string local = dir_ + "/soak.bin";
-    ASSERT_EQ(engine_.Download(server.url("/soak.bin"), local, false), kDownloadComplete);
+    ASSERT_EQ(engine_.Download(server.url("/soak.bin"), local, false), DownloadResult::kComplete);
     EXPECT_EQ(engine_.BrokenTransfers(), 35);
     EXPECT_EQ(server.connections(), 36);
     EXPECT_TRUE(steady);
     std::string arrived;
     ASSERT_TRUE(platform::ReadWholeFile(local, arrived));
     EXPECT_EQ(arrived.size(), kSoakSize);
-    EXPECT_EQ(Sha256(arrived), Sha256(data_));
+    EXPECT_EQ(nettest::Sha256(arrived), nettest::Sha256(data_));
 }
 
 TEST_F(SoakTest, AStoppedDownloadResumesFromItsPartFile) {
@@ -95,7 +81,8 @@ TEST_F(SoakTest, AStoppedDownloadResumesFromItsPartFile) {
         if (i > 0) return nettest::ServeFile({data_}, c, i);
         // The first answer trickles so the stop lands in the middle of it.
         c.ReadRequest();
-        c.Send(nettest::Response("200 OK", {"Content-Length: " + std::to_string(kSoakSize)}));
+        c.Send(nettest::Response("200 OK", {"Content-Length: " + std::to_string(kSoakSize),
+                                            "Last-Modified: " + nettest::kServedLastModified}));
         c.Send(std::string_view(data_).substr(0, 3000000));
         c.SendSlowly(std::string_view(data_).substr(3000000, 2000000), 4096, 5);
     });
@@ -106,15 +93,15 @@ TEST_F(SoakTest, AStoppedDownloadResumesFromItsPartFile) {
         engine_.Stop();
     });
     std::string local = dir_ + "/stopped.bin";
-    EXPECT_EQ(engine_.Download(server.url("/stopped.bin"), local, false), kDownloadStopped);
+    EXPECT_EQ(engine_.Download(server.url("/stopped.bin"), local, false), DownloadResult::kStopped);
     stopper.join();
     std::int64_t part = static_cast<std::int64_t>(platform::FileSize(local + ".down").value_or(0));
     EXPECT_GE(part, 3000000);
     EXPECT_LT(part, static_cast<std::int64_t>(kSoakSize));
 
-    ASSERT_EQ(engine_.Download(server.url("/stopped.bin"), local, false), kDownloadComplete);
+    ASSERT_EQ(engine_.Download(server.url("/stopped.bin"), local, false), DownloadResult::kComplete);
     EXPECT_EQ(nettest::RangeStart(server.requests().back()), part);
     std::string arrived;
     ASSERT_TRUE(platform::ReadWholeFile(local, arrived));
-    EXPECT_EQ(Sha256(arrived), Sha256(data_));
+    EXPECT_EQ(nettest::Sha256(arrived), nettest::Sha256(data_));
 }

@@ -1,11 +1,14 @@
-// URL, redirect, date, response-head and request pieces of the download engine.
+// URL, redirect, date, response-head, range, validator and request pieces of the download
+// engine.
 #include <gtest/gtest.h>
 
 #include "common/net/base64.h"
+#include "common/net/content_range.h"
 #include "common/net/http_date.h"
 #include "common/net/http_request.h"
 #include "common/net/http_response.h"
 #include "common/net/http_url.h"
+#include "common/net/part_validator.h"
 #include "common/net/support/http_script.h"
 
 using namespace net;
@@ -121,6 +124,7 @@ TEST(Request, LinesInOrderWithCredentialsRefererAndRange) {
     lines.userAgent = "Agent\r\nX: y";
     lines.referer = "http://h/r";
     lines.rangeStart = 3000000000LL;
+    lines.ifRange = "\"Tag\r\nX\"";
     EXPECT_EQ(BuildRequest(lines),
               "GET http://h:8080/d/a%20b.xml HTTP/1.1\r\n"
               "Proxy-Authorization: Basic cHU6cHA=\r\n"
@@ -133,11 +137,12 @@ TEST(Request, LinesInOrderWithCredentialsRefererAndRange) {
               "Referer: http://h/r\r\n"
               "Connection: close\r\n"
               "Range: bytes=3000000000-\r\n"
+              "If-Range: \"TagX\"\r\n"
               "\r\n");
     lines.throughHttpProxy = false;
     lines.serverCredentials.enabled = false;
     lines.referer.clear();
-    lines.rangeStart.reset();
+    lines.rangeStart.reset();  // If-Range goes only with a range
     lines.method = "HEAD";
     EXPECT_EQ(BuildRequest(lines),
               "HEAD /d/a%20b.xml HTTP/1.1\r\n"
@@ -148,4 +153,76 @@ TEST(Request, LinesInOrderWithCredentialsRefererAndRange) {
               "User-Agent: AgentX: y\r\n"
               "Connection: close\r\n"
               "\r\n");
+}
+
+TEST(Redirect, ALocationThatMakesNoUsableUrlIsRefused) {
+    // Control bytes in a rooted or relative location cannot be requested.
+    EXPECT_FALSE(ResolveLocation("http://h/a/y.xml", std::string("/x\x01y")));
+    EXPECT_FALSE(ResolveLocation("http://h/a/y.xml", "/x\ry"));
+    EXPECT_FALSE(ResolveLocation("http://h/a/y.xml", "../x\x7fy"));
+}
+
+TEST(ResponseHead, ValidatorsAndRangeKeepTheServersCase) {
+    ResponseHead head = ReadResponseHead(
+        "HTTP/1.1 206 Partial Content\r\nContent-Length: 748576\r\n"
+        "Last-Modified: Wed, 05 Jun 2024 10:20:30 GMT\r\nETag: \"Ab-C1\"\r\n"
+        "Content-Range: Bytes 300000-1048575/1048576\r\n",
+        0);
+    EXPECT_EQ(head.etag, "\"Ab-C1\"");
+    EXPECT_EQ(head.lastModifiedText, "Wed, 05 Jun 2024 10:20:30 GMT");
+    ASSERT_TRUE(head.contentRange);
+    EXPECT_EQ(head.contentRange->first, 300000);
+    EXPECT_EQ(head.contentRange->last, 1048575);
+    EXPECT_EQ(head.contentRange->total, 1048576);
+    EXPECT_EQ(ReadResponseHead("HTTP/1.1 404 Not Found\r\n", 0).problem, "status 404");
+    EXPECT_EQ(ReadResponseHead("HTTP/1.1 200 OK\r\nContent-Length: 5x\r\n", 0).problem,
+              "bad Content-Length");
+}
+
+TEST(ContentRange, OnlyWellFormedRangesAreRead) {
+    auto range = ParseContentRange("bytes 0-0/*");
+    ASSERT_TRUE(range);
+    EXPECT_FALSE(range->total);
+    for (const char* bad : {"bytes */1000", "bytes 10-5/100", "bytes 0-99/99", "bytes 0-99",
+                            "items 0-9/10", "bytes -1-9/10", "bytes 0-9/1x", "bytes",
+                            "bytes 0-9223372036854775807/9223372036854775807"}) {
+        EXPECT_FALSE(ParseContentRange(bad)) << bad;
+    }
+}
+
+TEST(ContentRange, A206IsAppendedOnlyWhenItContinuesThePartExactly) {
+    auto answer = [](const char* range, std::int64_t length) {
+        return PartialAnswer{true, 300000, length, ParseContentRange(range), 0};
+    };
+    EXPECT_FALSE(PartialAnswerProblem(answer("bytes 300000-1048575/1048576", 748576)));
+    std::vector<PartialAnswer> wrong = {
+        answer("bytes 295904-1048575/1048576", 752672),  // starts before the offset
+        answer("bytes 300001-1048575/1048576", 748575),  // starts after it
+        answer("bytes 300000-1048575/1048576", 748575),  // length disagrees with the range
+        answer("bytes 300000-1048575/*", 748576),        // whole size unknown
+        answer("bytes 300000-1048575/2000000", 748576),  // the file goes on past the body
+        answer("garbage", 748576),
+        {false, 0, 1048576, ParseContentRange("bytes 0-1048575/1048576"), 0},  // no range asked
+        {true, 300000, 748576, ParseContentRange("bytes 300000-1048575/1048576"), 999999},
+    };
+    for (const PartialAnswer& a : wrong) EXPECT_TRUE(PartialAnswerProblem(a)) << a.contentLength;
+}
+
+TEST(PartValidator, IfRangePrefersAStrongETagAndTheFileReadsBackOnlyWhenIntact) {
+    EXPECT_EQ((PartValidator{"\"x\"", "Wed, 05 Jun 2024 10:20:30 GMT"}).IfRangeValue(), "\"x\"");
+    EXPECT_EQ((PartValidator{"W/\"x\"", "Wed, 05 Jun 2024 10:20:30 GMT"}).IfRangeValue(),
+              "Wed, 05 Jun 2024 10:20:30 GMT");
+    EXPECT_EQ((PartValidator{"W/\"x\"", ""}).IfRangeValue(), "");
+    EXPECT_TRUE(ShowsAnotherFile({"\"a\"", "d1"}, {"\"A\"", "d1"}));  // ETags are case-sensitive
+    EXPECT_TRUE(ShowsAnotherFile({"", "d1"}, {"\"a\"", "d2"}));
+    EXPECT_FALSE(ShowsAnotherFile({"\"a\"", ""}, {"", "d2"}));  // nothing in common to compare
+
+    PartValidator both{"\"Ab\"", "Wed, 05 Jun 2024 10:20:30 GMT"};
+    EXPECT_EQ(ParsePartValidator(FormatPartValidator(both)), both);
+    EXPECT_EQ(ParsePartValidator(""), PartValidator{});
+    for (std::string bad : std::vector<std::string>{"ETag: \"a\"", "ETag: \"a\"\nETag: \"b\"\n", "Size: 5\n",
+                            "ETag: \"a\x01\"\n", "ETag: \n",
+                            "ETag: " + std::string(kMaxValidatorValueSize + 1, 'x') + "\n"}) {
+        EXPECT_FALSE(ParsePartValidator(bad)) << bad;
+    }
 }

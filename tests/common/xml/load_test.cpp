@@ -2,6 +2,9 @@
 // the result; and saving back in the encoding the file was read in.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
+
 #include "common/platform/code_page.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
@@ -86,6 +89,19 @@ TEST_F(XmlLoad, Utf8DetectionRules) {
     EXPECT_FALSE(xml::LooksLikeUtf8("\xF8\x80\x80\x80\x80", &nonAscii));
     EXPECT_FALSE(xml::LooksLikeUtf8("\xE4\xB8", &nonAscii));  // cut short
     EXPECT_FALSE(xml::LooksLikeUtf8(kZhongGbk, &nonAscii));
+}
+
+TEST_F(XmlLoad, Utf8DetectionStopsAtTheEndOfItsView) {
+    bool nonAscii = false;
+    // The byte after the view would complete the sequence the view ends inside.
+    const std::string buffer = "ab\xE4\xB8\xAD";
+    EXPECT_FALSE(xml::LooksLikeUtf8(std::string_view(buffer).substr(0, 4), &nonAscii));
+    EXPECT_FALSE(xml::LooksLikeUtf8(std::string_view(buffer).substr(0, 3), &nonAscii));
+    EXPECT_TRUE(xml::LooksLikeUtf8(buffer, &nonAscii));
+    // A view ending where its memory ends: a read past it is an overflow the sanitizers see.
+    auto exact = std::make_unique<char[]>(4);
+    std::memcpy(exact.get(), "ab\xE4\xB8", 4);
+    EXPECT_FALSE(xml::LooksLikeUtf8(std::string_view(exact.get(), 4), &nonAscii));
 }
 
 TEST_F(XmlLoad, DeclaredLocalEncodingMeansNoConversion) {

@@ -1,6 +1,7 @@
 // Tree building: the index it fills and the errors it reports.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "common/xml/xml_doc.h"
@@ -54,6 +55,27 @@ TEST(XmlParse, RecordsHoldOffsetsLengthsLinksAndDepth) {
     EXPECT_EQ(doc.Elem(d).prevSibling, Find(doc, "c"));
     EXPECT_EQ(doc.Elem(Find(doc, "e")).Depth(), 2u);
     EXPECT_EQ(doc.Elem(Find(doc, "e")).parent, d);
+}
+
+TEST(XmlParse, DepthSaturatesAtItsFieldWithoutTouchingTheFlags) {
+    constexpr int kLevels = 70000;
+    std::string text;
+    text.reserve(kLevels * 7);
+    for (int i = 0; i < kLevels; ++i) text += "<e>";
+    for (int i = 0; i < kLevels; ++i) text += "</e>";
+    CXmlDoc doc;
+    ASSERT_TRUE(doc.SetDoc(text));
+    const CElemIndex& index = doc.Index();
+    ASSERT_EQ(index.Count(), kLevels + 1);
+    const std::uint32_t known = kElemDepthMask | kElemFirstChild | kElemNotEnded |
+                                kElemBadContent | kElemIllFormed;
+    for (int e = 1; e < index.Count(); ++e) {
+        std::uint32_t expected = std::min<std::uint32_t>(e - 1, kElemDepthMask);
+        ASSERT_EQ(index[e].Depth(), expected) << "element " << e;
+        ASSERT_EQ(index[e].flags & ~kElemDepthMask, kElemFirstChild) << "element " << e;
+    }
+    EXPECT_EQ(index[kLevels].Depth(), 65535u);
+    EXPECT_EQ(index[0].flags & ~known, 0u);
 }
 
 TEST(XmlParse, IndexIsReservedFromTheTextLengthAndGrowsByHalf) {
