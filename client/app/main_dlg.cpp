@@ -157,7 +157,7 @@ void CMainDlg::BuildControls() {
 
 void CMainDlg::LoadHistory() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    CHistoryInfo history(documents_);
+    const CHistoryInfo history = CHistoryInfo::Fetch(documents_);
     QApplication::restoreOverrideCursor();
     if (history.Found())
         historyText_->setText(ui::ToQString(history.Msg1() + "\r\n  \r\n" + history.Msg2()));

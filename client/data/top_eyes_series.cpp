@@ -2,18 +2,18 @@
 
 #include <algorithm>
 
-#include "client/data/document_source.h"
 #include "client/data/record_walk.h"
-#include "common/xml/xml_file.h"
 
 using record_walk::TextIf;
 
-CTopEyesSeries::CTopEyesSeries(const std::string& code, const std::string& folder,
-                               DocumentSource& source)
-    : code_(code), folder_(folder) {
-    CXmlFile doc;
-    source.Load("/KRClientInfo/" + folder_ + "/" + code_ + ".xml", doc);
-    Read(doc);
+std::string CTopEyesSeries::Path(const std::string& code, const std::string& folder) {
+    return record_walk::StockDocumentPath(folder, code);
+}
+
+CTopEyesSeries CTopEyesSeries::Fetch(const std::string& code, const std::string& folder,
+                                     DocumentSource& source) {
+    LoadedDocument document = source.Fetch(Path(code, folder));
+    return CTopEyesSeries(code, folder, document);
 }
 
 bool CTopEyesSeries::IsTwoSeriesFolder(const std::string& folder) {
@@ -24,9 +24,13 @@ bool CTopEyesSeries::IsTwoSeriesFolder(const std::string& folder) {
     return upper == "TOPEYESS";
 }
 
-void CTopEyesSeries::Read(CXmlFile& doc) {
-    found_ = doc.Descend("S" + code_);
-    if (!found_) return;
+CTopEyesSeries::CTopEyesSeries(const std::string& code, const std::string& folder,
+                               LoadedDocument& document)
+    : code_(code), folder_(folder) {
+    CXmlFile& doc = document.xml;
+    const bool found = doc.Descend("S" + code_);
+    status_ = RecordStatusOf(document, found);
+    if (!found) return;
     name_ = doc.GetAttr("name");
     if (IsTwoSeriesFolder(folder_)) {
         const bool upFound = doc.Descend("UpValues");
