@@ -6,10 +6,13 @@
 #include "client/core/session.h"
 #include "client/data/document_source.h"
 #include "common/ui/main_window.h"
+#include "common/ui/query_runner.h"
 
 int CClientApp::InitInstance() {
     const ClientConfig config = LoadConfig();
     ServerDocumentSource documents(config.serverBase);
+    // Work of queries abandoned with their windows ends before the source goes.
+    ui::ScopedQueryDrain drainQueries;
     // One session for the whole run: a guest entry after a logout keeps the password the
     // session held, as the current password always has.
     Session session;
