@@ -148,9 +148,8 @@ CComprehensiveEval::CComprehensiveEval(const std::string& code, LoadedDocument& 
 
 void CComprehensiveEval::ReadEvaluation(LoadedDocument& evaluation) {
     CXmlFile& doc = evaluation.xml;
-    const bool found = doc.Descend("S" + code_);
-    status_ = RecordStatusOf(evaluation, found);
-    if (!found) return;
+    status_ = DescendToStock(evaluation, code_);
+    if (status_ != RecordStatus::Found) return;
     name_ = doc.GetAttr("name");
     ReadSlot(doc, "FirstInfo", slots_[0]);
     doc.LeaveAll();

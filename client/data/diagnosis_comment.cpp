@@ -10,17 +10,15 @@ std::string CDiagnosisComment::Path(const std::string& code, const std::string& 
 
 CDiagnosisComment CDiagnosisComment::Fetch(const std::string& code, const std::string& folder,
                                            DocumentSource& source) {
-    LoadedDocument document = source.Fetch(Path(code, folder));
-    return CDiagnosisComment(code, folder, document);
+    return FetchRecord<CDiagnosisComment>(source, Path(code, folder), code, folder);
 }
 
 CDiagnosisComment::CDiagnosisComment(const std::string& code, const std::string& folder,
                                      LoadedDocument& document)
     : code_(code), folder_(folder) {
     CXmlFile& doc = document.xml;
-    const bool found = doc.Descend("S" + code_);
-    status_ = RecordStatusOf(document, found);
-    if (!found) return;
+    status_ = DescendToStock(document, code_);
+    if (status_ != RecordStatus::Found) return;
     name_ = doc.GetAttr("name");
     const bool timeFound = doc.Descend("time");
     time_ = TextIf(timeFound, doc);

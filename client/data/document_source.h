@@ -35,6 +35,14 @@ public:
     LoadedDocument Fetch(const std::string& path);
 };
 
+// Fetches `path` from `source` and reads it into a Record constructed with `inputs`
+// followed by the loaded document: the fetch-then-read step of every record.
+template <typename Record, typename... Inputs>
+Record FetchRecord(DocumentSource& source, const std::string& path, const Inputs&... inputs) {
+    LoadedDocument document = source.Fetch(path);
+    return Record(inputs..., document);
+}
+
 // The evaluation server: "http://" + server base + path. Holds its own copy of the base,
 // so a worker thread may use it while the window that made it goes on. Every failure is
 // logged: the address and why under "quorvel.net", a document that does not parse under

@@ -23,21 +23,18 @@ std::string CFinanceAnalysis::StockPath(const std::string& code) {
 }
 
 CFinanceAnalysis CFinanceAnalysis::FetchList(DocumentSource& source) {
-    LoadedDocument document = source.Fetch(kListPath);
-    return CFinanceAnalysis(document);
+    return FetchRecord<CFinanceAnalysis>(source, kListPath);
 }
 
 CFinanceAnalysis CFinanceAnalysis::FetchStock(const std::string& code, DocumentSource& source) {
-    LoadedDocument document = source.Fetch(StockPath(code));
-    return CFinanceAnalysis(code, document);
+    return FetchRecord<CFinanceAnalysis>(source, StockPath(code), code);
 }
 
 CFinanceAnalysis::CFinanceAnalysis(const std::string& code, LoadedDocument& stockDocument)
     : code_(code) {
     CXmlFile& doc = stockDocument.xml;
-    const bool found = doc.Descend("S" + code_);
-    status_ = RecordStatusOf(stockDocument, found);
-    if (!found) return;
+    status_ = DescendToStock(stockDocument, code_);
+    if (status_ != RecordStatus::Found) return;
     name_ = doc.GetAttr("name");
     for (std::size_t i = 0; i < kFinanceFigureCount; ++i) {
         const bool figureFound = i == 0 ? doc.Descend(kFigureElements[i])

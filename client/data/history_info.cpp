@@ -5,8 +5,7 @@
 using record_walk::TextIf;
 
 CHistoryInfo CHistoryInfo::Fetch(DocumentSource& source) {
-    LoadedDocument document = source.Fetch(kPath);
-    return CHistoryInfo(document);
+    return FetchRecord<CHistoryInfo>(source, kPath);
 }
 
 CHistoryInfo::CHistoryInfo(LoadedDocument& document) {

@@ -5,8 +5,7 @@ std::vector<std::string> HotIndustryRow::Texts() const {
 }
 
 CHotIndustries CHotIndustries::Fetch(DocumentSource& source) {
-    LoadedDocument document = source.Fetch(kPath);
-    return CHotIndustries(document);
+    return FetchRecord<CHotIndustries>(source, kPath);
 }
 
 CHotIndustries::CHotIndustries(LoadedDocument& document) {

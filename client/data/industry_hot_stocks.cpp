@@ -5,8 +5,7 @@ std::vector<std::string> IndustryHotStocksRow::Texts() const {
 }
 
 CIndustryHotStocks CIndustryHotStocks::Fetch(DocumentSource& source) {
-    LoadedDocument document = source.Fetch(kPath);
-    return CIndustryHotStocks(document);
+    return FetchRecord<CIndustryHotStocks>(source, kPath);
 }
 
 CIndustryHotStocks::CIndustryHotStocks(LoadedDocument& document) {

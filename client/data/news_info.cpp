@@ -6,8 +6,7 @@
 using record_walk::TextIf;
 
 CNewsInfo CNewsInfo::Fetch(const std::string& lastShownTime, DocumentSource& source) {
-    LoadedDocument document = source.Fetch(kPath);
-    return CNewsInfo(lastShownTime, document);
+    return FetchRecord<CNewsInfo>(source, kPath, lastShownTime);
 }
 
 CNewsInfo::CNewsInfo(const std::string& lastShownTime, LoadedDocument& document)

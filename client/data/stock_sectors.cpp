@@ -9,8 +9,7 @@ std::string CStockSectors::Path(const std::string& code) {
 }
 
 CStockSectors CStockSectors::Fetch(const std::string& code, DocumentSource& source) {
-    LoadedDocument document = source.Fetch(Path(code));
-    return CStockSectors(code, document);
+    return FetchRecord<CStockSectors>(source, Path(code), code);
 }
 
 CStockSectors::CStockSectors(const std::string& code, LoadedDocument& document) : code_(code) {

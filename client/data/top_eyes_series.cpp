@@ -12,8 +12,7 @@ std::string CTopEyesSeries::Path(const std::string& code, const std::string& fol
 
 CTopEyesSeries CTopEyesSeries::Fetch(const std::string& code, const std::string& folder,
                                      DocumentSource& source) {
-    LoadedDocument document = source.Fetch(Path(code, folder));
-    return CTopEyesSeries(code, folder, document);
+    return FetchRecord<CTopEyesSeries>(source, Path(code, folder), code, folder);
 }
 
 bool CTopEyesSeries::IsTwoSeriesFolder(const std::string& folder) {
@@ -28,9 +27,8 @@ CTopEyesSeries::CTopEyesSeries(const std::string& code, const std::string& folde
                                LoadedDocument& document)
     : code_(code), folder_(folder) {
     CXmlFile& doc = document.xml;
-    const bool found = doc.Descend("S" + code_);
-    status_ = RecordStatusOf(document, found);
-    if (!found) return;
+    status_ = DescendToStock(document, code_);
+    if (status_ != RecordStatus::Found) return;
     name_ = doc.GetAttr("name");
     if (IsTwoSeriesFolder(folder_)) {
         const bool upFound = doc.Descend("UpValues");

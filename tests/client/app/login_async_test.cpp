@@ -73,12 +73,6 @@ std::string Page(const std::string& status, const std::string& body) {
 
 class LoginAsyncTest : public ShellFixture {
 protected:
-    template <typename W>
-    static W* Control(QWidget& window, int id) {
-        W* widget = window.findChild<W*>(QString::number(id));
-        EXPECT_NE(widget, nullptr) << "control " << id;
-        return widget;
-    }
     static void Type(CLoginDlg& login, const char* name, const char* password) {
         Control<QComboBox>(login, ids::kUserName)->setEditText(QString::fromLatin1(name));
         Control<QLineEdit>(login, ids::kPassword)->setText(QString::fromLatin1(password));

@@ -22,12 +22,6 @@ namespace {
 
 class LoginDlgTest : public ShellFixture {
 protected:
-    template <typename W>
-    static W* Control(QWidget& window, int id) {
-        W* widget = window.findChild<W*>(QString::number(id));
-        EXPECT_NE(widget, nullptr) << "control " << id;
-        return widget;
-    }
     static void Type(CLoginDlg& login, const std::string& name, const std::string& password) {
         Control<QComboBox>(login, ids::kUserName)->setEditText(ui::ToQString(name));
         Control<QLineEdit>(login, ids::kPassword)->setText(ui::ToQString(password));

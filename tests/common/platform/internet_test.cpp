@@ -126,32 +126,6 @@ TEST(Internet, CheckConnectionAcceptsAnyHttpAnswer) {
     EXPECT_TRUE(platform::CheckConnection(server.url("/")));
 }
 
-namespace {
-
-// A loopback port that accepts connections (the kernel completes them) but never reads
-// or answers: the "server that accepts and never answers".
-class SilentListener {
-public:
-    SilentListener() {
-        fd_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof(addr));
-        socklen_t len = sizeof(addr);
-        getsockname(fd_, reinterpret_cast<sockaddr*>(&addr), &len);
-        port_ = ntohs(addr.sin_port);
-        listen(fd_, 4);
-    }
-    ~SilentListener() { close(fd_); }
-    std::string url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/"; }
-
-private:
-    int fd_ = -1;
-    int port_ = 0;
-};
-
-}  // namespace
 
 TEST(Internet, FetchResultsTellWhyAFetchFailed) {
     {
@@ -186,9 +160,10 @@ TEST(Internet, FetchResultsTellWhyAFetchFailed) {
     platform::InternetTimeouts& timeouts = platform::DefaultInternetTimeouts();
     const platform::InternetTimeouts saved = timeouts;
     timeouts.totalMs = 200;
-    SilentListener silent;
-    EXPECT_EQ(platform::FetchUrlAsText(silent.url(), text).outcome, platform::FetchOutcome::TimedOut);
-    EXPECT_EQ(platform::ProbeUrl(silent.url()).outcome, platform::FetchOutcome::TimedOut);
+    // Listens but never accepts: the kernel takes the connection, nobody answers.
+    CannedServer silent("", 0);
+    EXPECT_EQ(platform::FetchUrlAsText(silent.url("/"), text).outcome, platform::FetchOutcome::TimedOut);
+    EXPECT_EQ(platform::ProbeUrl(silent.url("/")).outcome, platform::FetchOutcome::TimedOut);
     timeouts = saved;
 }
 
@@ -196,7 +171,8 @@ TEST(Internet, ACancelledRequestEndsWithoutWaitingForItsTimeOut) {
     platform::InternetTimeouts& timeouts = platform::DefaultInternetTimeouts();
     const platform::InternetTimeouts saved = timeouts;
     timeouts.totalMs = 60000;
-    SilentListener silent;
+    // Listens but never accepts: the kernel takes the connection, nobody answers.
+    CannedServer silent("", 0);
     platform::CancelFlag flag = platform::MakeCancelFlag();
     std::thread canceller([flag] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -206,7 +182,7 @@ TEST(Internet, ACancelledRequestEndsWithoutWaitingForItsTimeOut) {
     {
         platform::ScopedCancellation scope(flag);
         std::string text;
-        result = platform::FetchUrlAsText(silent.url(), text);
+        result = platform::FetchUrlAsText(silent.url("/"), text);
     }
     canceller.join();
     timeouts = saved;
