@@ -79,8 +79,9 @@ bool BusyScope::KeptActive(QObject* object) const {
 bool BusyScope::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Hide:
-            // The program hid the window (closed it); a minimised one stays visible.
-            if (watched == widget_ && widget_->isWindow() && !event->spontaneous()) AbandonAll();
+            // The program hid the widget's window (closed it); a minimised window stays
+            // visible, and a panel hidden inside its window still wants its result.
+            if (watched == widget_->window() && !event->spontaneous()) AbandonAll();
             return false;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:

@@ -61,12 +61,22 @@ TEST_F(MainDlgHistoryTest, AMissingOrUnreachableHistoryLeavesTheLineEmpty) {
 
 TEST_F(MainDlgHistoryTest, AWindowClosedBeforeTheHistoryArrivesIsLeftAlone) {
     {
+        // Closed (hidden by the program): the line's query is abandoned at once.
         CMainDlg main(config_, session_, documents);
+        main.show();
+        EXPECT_TRUE(ui::QueryRunning(&main));
+        main.done(CMainDlg::kExited);
+        EXPECT_FALSE(ui::QueryRunning(&main));
+        QTest::qWait(400);  // past the moment the document would have come
+        EXPECT_TRUE(HistoryLine(main)->text().isEmpty());
+    }
+    {
+        CMainDlg main(config_, session_, documents);  // destroyed while it loads
         EXPECT_TRUE(ui::QueryRunning(&main));
     }
     ui::DrainQueries();  // the stalled load is cancelled with the window
     QTest::qWait(20);
-    EXPECT_EQ(documents.Requests().size(), 1u);
+    EXPECT_EQ(documents.Requests().size(), 2u);
 }
 
 }  // namespace
