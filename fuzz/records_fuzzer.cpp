@@ -23,7 +23,10 @@ namespace {
 class SameTextEverywhere : public DocumentSource {
 public:
     explicit SameTextEverywhere(std::string text) : text_(std::move(text)) {}
-    void Load(const std::string&, CXmlFile& doc) override { doc.Doc().SetDoc(text_); }
+    FetchStatus Load(const std::string&, CXmlFile& doc) override {
+        doc.Doc().SetDoc(text_);
+        return FetchStatus::Loaded;
+    }
 
 private:
     std::string text_;
@@ -33,23 +36,23 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     SameTextEverywhere source(std::string(reinterpret_cast<const char*>(data), size));
-    CComprehensiveEval eval("600000", source);
+    auto eval = CComprehensiveEval::Fetch("600000", source);
     fuzz::Require(eval.BlockTexts(EvalSlot::First, Dimension::News).size() == 162,
                   "news block texts");
-    CFinanceAnalysis stock("600000", source);
-    CFinanceAnalysis list(source);
-    CDiagnosisComment comment("600000", "ZLZD", source);
-    CTopEyesSeries two("600000", "TopEyess", source);
-    CTopEyesSeries one("600000", "TopEyesh", source);
+    auto stock = CFinanceAnalysis::FetchStock("600000", source);
+    auto list = CFinanceAnalysis::FetchList(source);
+    auto comment = CDiagnosisComment::Fetch("600000", "ZLZD", source);
+    auto two = CTopEyesSeries::Fetch("600000", "TopEyess", source);
+    auto one = CTopEyesSeries::Fetch("600000", "TopEyesh", source);
     fuzz::Require(one.DownValues().empty(), "one series only");
-    fuzz::Require(CIndustryHotStocks(source).Count() <= CIndustryHotStocks::kCapacity,
+    fuzz::Require(CIndustryHotStocks::Fetch(source).Count() <= CIndustryHotStocks::kCapacity,
                   "industry hot stocks capacity");
-    fuzz::Require(CHotIndustries(source).Count() <= CHotIndustries::kCapacity,
+    fuzz::Require(CHotIndustries::Fetch(source).Count() <= CHotIndustries::kCapacity,
                   "hot industries capacity");
-    fuzz::Require(CStockSectors("600000", source).Count() <= CStockSectors::kCapacity,
+    fuzz::Require(CStockSectors::Fetch("600000", source).Count() <= CStockSectors::kCapacity,
                   "sectors capacity");
-    CHistoryInfo history(source);
-    CNewsInfo news("t", source);
+    auto history = CHistoryInfo::Fetch(source);
+    auto news = CNewsInfo::Fetch("t", source);
     fuzz::Require(news.Summary().size() <= 246, "summary length");
     return 0;
 }

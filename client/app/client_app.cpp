@@ -8,6 +8,7 @@
 #include "common/platform/log.h"
 #include "common/platform/paths.h"
 #include "common/ui/main_window.h"
+#include "common/ui/query_runner.h"
 
 namespace {
 
@@ -24,6 +25,8 @@ int SkinMissing(const ClientConfig& config, const std::string& what) {
 int CClientApp::InitInstance() {
     const ClientConfig config = LoadConfig();
     ServerDocumentSource documents(config.serverBase);
+    // Work of queries abandoned with their windows ends before the source goes.
+    ui::ScopedQueryDrain drainQueries;
     // One session for the whole run: a guest entry after a logout keeps the password the
     // session held, as the current password always has.
     Session session;

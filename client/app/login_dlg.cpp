@@ -23,6 +23,7 @@
 #include "common/ui/color.h"
 #include "common/ui/dialog_units.h"
 #include "common/ui/kbc_bmp.h"
+#include "common/ui/query_runner.h"
 #include "common/ui/skin_place.h"
 #include "common/ui/text.h"
 #include "common/ui/window_drag.h"
@@ -58,6 +59,9 @@ CLoginDlg::CLoginDlg(const ClientConfig& config, Session& session, bool openedBy
     setWindowTitle(QStringLiteral("Quorvel"));
     resize(ui::DluSize(277, 173));
     BuildControls();
+    // While the server is asked the window takes no input, but it can still be closed.
+    ui::KeepActiveDuringQueries(closeButton_);
+    ui::KeepActiveDuringQueries(minimiseButton_);
     skinned_ = LoadSkin();
     if (!skinned_) return;
     LoadAccounts();
@@ -217,34 +221,63 @@ void CLoginDlg::paintEvent(QPaintEvent*) {
     skin_.Draw(painter);
 }
 
-bool CLoginDlg::CheckOnline() {
-    if (CClientUtil().IsOnline(HostUrl(config_.serverBase, ""))) return true;
-    ShowTip(this, Gbk("您的网络链接有问题!"));
-    return false;
+// Both ways in first check that the server can be reached; `next` goes on from there.
+// The check, like the login request, runs off the window thread: the window keeps
+// painting and can be closed, which abandons the attempt.
+void CLoginDlg::CheckOnlineThen(std::function<void()> next) {
+    status_->setText(QStringLiteral("正在登陆......"));
+    ui::RunQuery(
+        this, [url = HostUrl(config_.serverBase, "")] { return CClientUtil().IsOnline(url); },
+        [this, next = std::move(next)](bool online) {
+            if (online)
+                next();
+            else
+                Fail("您的网络链接有问题!");
+        });
+}
+
+void CLoginDlg::Fail(const char* message) {
+    status_->clear();
+    ShowTip(this, Gbk(message));
 }
 
 void CLoginDlg::OnLogin() {
     StopAutoLoginTimer();
-    const std::string baseUrl = HostUrl(config_.serverBase, "");
-    if (!CheckOnline()) return;
+    if (ui::QueryRunning(this)) return;  // an attempt is under way
+    CheckOnlineThen([this] { SendLogin(); });
+}
+
+void CLoginDlg::SendLogin() {
     const std::string name = ui::FromQString(userName_->currentText());
     const std::string password = ui::FromQString(password_->text());
     if (name.empty() || password.empty()) {
-        ShowTip(this, Gbk("用户名或密码不能为空!"));
+        Fail("用户名或密码不能为空!");
         return;
     }
-    CLoginRequest request(name, password, baseUrl + "/login.asp", autoLogin_->isChecked());
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    status_->setText(QStringLiteral("正在登陆......"));
-    status_->repaint();
-    const bool accepted = request.Perform();
-    QApplication::restoreOverrideCursor();
-    if (!accepted) {
-        if (request.LastOutcome() == CLoginRequest::Outcome::TransferFailed)
-            ShowTip(this, Gbk("连接服务器失败,请稍后再试!"));
-        else
-            ShowTip(this, Gbk("用户名或密码错误!"));
-        return;
+    CLoginRequest request(name, password, HostUrl(config_.serverBase, "/login.asp"),
+                          autoLogin_->isChecked());
+    ui::RunQuery(
+        this,
+        [request]() mutable {
+            request.Perform();
+            return request;
+        },
+        [this, name, password](CLoginRequest answered) {
+            OnLoginAnswered(answered, name, password);
+        });
+}
+
+void CLoginDlg::OnLoginAnswered(CLoginRequest& request, const std::string& name,
+                                const std::string& password) {
+    switch (request.LastOutcome()) {
+        case CLoginRequest::Outcome::Accepted:
+            break;
+        case CLoginRequest::Outcome::Refused:
+            Fail("用户名或密码错误!");
+            return;
+        default:  // an HTTP error or no answer at all
+            Fail("连接服务器失败,请稍后再试!");
+            return;
     }
     if (remember_->isChecked())
         request.SaveAccount();
@@ -255,9 +288,11 @@ void CLoginDlg::OnLogin() {
 }
 
 void CLoginDlg::OnGuest() {
-    if (!CheckOnline()) return;
-    session_.EnterAsGuest();
-    Enter();
+    if (ui::QueryRunning(this)) return;
+    CheckOnlineThen([this] {
+        session_.EnterAsGuest();
+        Enter();
+    });
 }
 
 void CLoginDlg::Enter() {

@@ -6,6 +6,7 @@
 #include "client/app/window_layer.h"
 #include <QDialog>
 
+#include <functional>
 #include <string>
 
 #include "client/core/client_config.h"
@@ -14,6 +15,7 @@
 
 struct Session;
 class CHtmlLabel;
+class CLoginRequest;
 class CKbcBmp;
 class QCheckBox;
 class QComboBox;
@@ -39,7 +41,9 @@ public:
 
     int exec() override;
 
-    // The two ways in (buttons 1003 and 1004, Enter and timer 80 start OnLogin).
+    // The two ways in (buttons 1003 and 1004, Enter and timer 80 start OnLogin). Each
+    // asks the server off the window thread and returns at once; ui::QueryRunning(this)
+    // is true until the attempt has ended. A call while one runs is ignored.
     void OnLogin();
     void OnGuest();
 
@@ -57,7 +61,11 @@ private:
     void OnAutoLoginClicked();
     void OnRememberClicked();
     void StopAutoLoginTimer();
-    bool CheckOnline();
+    void CheckOnlineThen(std::function<void()> next);
+    void SendLogin();
+    void OnLoginAnswered(CLoginRequest& request, const std::string& name,
+                         const std::string& password);
+    void Fail(const char* message);
     void Enter();
 
     const ClientConfig& config_;

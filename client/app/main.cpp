@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "client/app/client_app.h"
+#include "client/app/qt_log_sink.h"
 
 namespace {
 
@@ -34,6 +35,9 @@ int main(int argc, char** argv) {
     app.setApplicationName(QStringLiteral("Quorvel"));
     // The tray icon keeps no window open; the modal chain decides when the program ends.
     app.setQuitOnLastWindowClosed(false);
+    // Failures the user sees only as a short message are logged for developers; shown
+    // or hidden with QT_LOGGING_RULES (see README).
+    RouteLogToQtCategories();
     CloseFirstWindowForTesting();
     return CClientApp().InitInstance();
 }

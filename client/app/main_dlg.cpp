@@ -31,6 +31,7 @@
 #include "common/ui/color.h"
 #include "common/ui/dialog_units.h"
 #include "common/ui/kbc_bmp.h"
+#include "common/ui/query_runner.h"
 #include "common/ui/shell_facade.h"
 #include "common/ui/skin_place.h"
 #include "common/ui/text.h"
@@ -160,12 +161,15 @@ void CMainDlg::BuildControls() {
             [this] { OnCommand(ids::kComplaintLink); });
 }
 
+// The history document loads off the window thread; only the history line waits for it
+// (wait cursor over the line), the rest of the window works meanwhile.
 void CMainDlg::LoadHistory() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    CHistoryInfo history(documents_);
-    QApplication::restoreOverrideCursor();
-    if (history.Found())
-        historyText_->setText(ui::ToQString(history.Msg1() + "\r\n  \r\n" + history.Msg2()));
+    ui::RunQuery(
+        historyText_, [&documents = documents_] { return CHistoryInfo::Fetch(documents); },
+        [label = historyText_](const CHistoryInfo& history) {
+            if (history.Found())
+                label->setText(ui::ToQString(history.Msg1() + "\r\n  \r\n" + history.Msg2()));
+        });
 }
 
 void CMainDlg::AddTrayIcon() {

@@ -30,7 +30,8 @@ class CMainDlg : public QDialog {
 public:
     enum Result { kExited = QDialog::Rejected, kLoggedOut = 2 };
 
-    // The window keeps copies of the configuration and session; `documents` must outlive it.
+    // The window keeps copies of the configuration and session; `documents` must outlive it
+    // and the work of its queries (see ui::DrainQueries).
     CMainDlg(const ClientConfig& config, const Session& session, DocumentSource& documents,
              QWidget* parent = nullptr);
     ~CMainDlg() override;

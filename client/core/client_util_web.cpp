@@ -11,7 +11,9 @@ constexpr const char* kAgentName = "session";
 }  // namespace
 
 bool CClientUtil::IsOnline(const std::string& url) const {
-    return platform::CheckConnection(url);
+    const platform::FetchResult probe = platform::ProbeUrl(url);
+    platform::LogFetchFailure(url, probe);
+    return probe.Ok();
 }
 
 std::string CClientUtil::PostForm(const std::string& host, const std::string& path,

@@ -32,10 +32,11 @@ bool CLoginRequest::Perform() {
     requestUrl_ = ComposeLoginUrl(url_, userName_, password_, util.GetMacAddress(),
                                   util.GetLocalVersion());
     std::string answer;
-    if (!platform::OpenUrlAsText(requestUrl_, answer)) {
-        // An error page is a refusal; no answer at all is a failed transfer.
-        outcome_ = platform::CheckConnection(requestUrl_) ? Outcome::Refused
-                                                          : Outcome::TransferFailed;
+    const platform::FetchResult fetched = platform::FetchUrlAsText(requestUrl_, answer);
+    if (!fetched.Ok()) {
+        platform::LogFetchFailure(url_, fetched);
+        outcome_ = fetched.outcome == platform::FetchOutcome::HttpError ? Outcome::ServerError
+                                                                        : Outcome::TransferFailed;
         return false;
     }
     outcome_ = IsLoginAccepted(answer) ? Outcome::Accepted : Outcome::Refused;

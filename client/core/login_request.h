@@ -10,7 +10,13 @@ inline constexpr char kLoginAccepted[] = "\xB5\xC7\xC2\xBD\xB3\xC9\xB9\xA6";  //
 
 class CLoginRequest {
 public:
-    enum class Outcome { NotRun, Accepted, Refused, TransferFailed };
+    enum class Outcome {
+        NotRun,
+        Accepted,        // the first answer line was "登陆成功"
+        Refused,         // a real answer, but not "登陆成功": a wrong name or password
+        ServerError,     // the login page answered with an HTTP error (404, 500, ...)
+        TransferFailed,  // no answer: no connection, a time-out, a broken transfer
+    };
 
     // `url` is the login page ("http://" + server base + "/login.asp"); `autoLogin` is
     // the state of the automatic-login check box when the attempt started.
@@ -18,7 +24,9 @@ public:
                   bool autoLogin);
 
     // Sends uname, pwd, mac and ver (in this order) and reads the first answer line.
-    // True exactly when that line is "登陆成功".
+    // True exactly when that line is "登陆成功". Blocks while the server is asked; a
+    // failure is logged with the login page's address (never the query, which holds the
+    // password) and why.
     bool Perform();
     Outcome LastOutcome() const { return outcome_; }
     // The full request URL of the last Perform.

@@ -1,8 +1,6 @@
 #include "client/data/comprehensive_eval.h"
 
-#include "client/data/document_source.h"
 #include "client/data/record_walk.h"
-#include "common/xml/xml_file.h"
 
 using record_walk::AttrIf;
 using record_walk::LeaveTimes;
@@ -125,24 +123,33 @@ std::vector<std::string> DimensionBlock::Texts() const {
 
 CComprehensiveEval::CComprehensiveEval() : slots_{EmptySlot(), EmptySlot()} {}
 
-CComprehensiveEval::CComprehensiveEval(const std::string& code, DocumentSource& source)
+std::string CComprehensiveEval::Path(const std::string& code) {
+    return record_walk::StockDocumentPath("ZHZD", code);
+}
+
+CComprehensiveEval CComprehensiveEval::Fetch(const std::string& code, DocumentSource& source) {
+    LoadedDocument evaluation;
+    if (!code.empty()) evaluation = source.Fetch(Path(code));
+    CComprehensiveEval eval(code, evaluation);
+    if (!eval.Found()) return eval;
+    LoadedDocument recommended = source.Fetch(kRecommendPath);
+    eval.ReadRecommendedStocks(recommended.xml);
+    return eval;
+}
+
+CComprehensiveEval::CComprehensiveEval(const std::string& code, LoadedDocument& evaluation,
+                                       LoadedDocument* recommended)
     : CComprehensiveEval() {
     code_ = code;
     if (code_.empty()) return;
-    {
-        CXmlFile doc;
-        source.Load("/KRClientInfo/ZHZD/" + code_ + ".xml", doc);
-        ReadEvaluation(doc);
-    }
-    if (!found_) return;
-    CXmlFile doc;
-    source.Load("/KRClientInfo/ZHZD/RecommendStock.xml", doc);
-    ReadRecommendedStocks(doc);
+    ReadEvaluation(evaluation);
+    if (Found() && recommended) ReadRecommendedStocks(recommended->xml);
 }
 
-void CComprehensiveEval::ReadEvaluation(CXmlFile& doc) {
-    found_ = doc.Descend("S" + code_);
-    if (!found_) return;
+void CComprehensiveEval::ReadEvaluation(LoadedDocument& evaluation) {
+    CXmlFile& doc = evaluation.xml;
+    status_ = DescendToStock(evaluation, code_);
+    if (status_ != RecordStatus::Found) return;
     name_ = doc.GetAttr("name");
     ReadSlot(doc, "FirstInfo", slots_[0]);
     doc.LeaveAll();

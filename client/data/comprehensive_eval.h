@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-class CXmlFile;
-class DocumentSource;
+#include "client/data/record_status.h"
 
 // The six analysis dimensions, in the order the evaluation lists them.
 enum class Dimension : std::size_t {
@@ -61,13 +60,22 @@ struct EvaluationSlot {
 
 class CComprehensiveEval {
 public:
+    static constexpr const char* kRecommendPath = "/KRClientInfo/ZHZD/RecommendStock.xml";
+    static std::string Path(const std::string& code);
+
     // Empty and not found (the state of the last evaluation before any query).
     CComprehensiveEval();
-    // Fetches and reads the evaluation of `code`, then the recommended stocks. An empty
-    // code fetches nothing.
-    CComprehensiveEval(const std::string& code, DocumentSource& source);
+    // Reads the loaded evaluation document of `code` and, when the stock was found and
+    // the recommended stocks' document is given, the recommended stocks.
+    CComprehensiveEval(const std::string& code, LoadedDocument& evaluation,
+                       LoadedDocument* recommended = nullptr);
+    // Fetches and reads the evaluation of `code`, then, only when the stock was found,
+    // the recommended stocks (blocks while they are fetched). An empty code fetches
+    // nothing.
+    static CComprehensiveEval Fetch(const std::string& code, DocumentSource& source);
 
-    bool Found() const { return found_; }
+    RecordStatus Status() const { return status_; }
+    bool Found() const { return status_ == RecordStatus::Found; }
     const std::string& Code() const { return code_; }
     const std::string& Name() const { return name_; }
 
@@ -85,11 +93,11 @@ public:
     static const std::vector<std::string>& ValueElements(Dimension dimension);
 
 private:
-    void ReadEvaluation(CXmlFile& doc);
+    void ReadEvaluation(LoadedDocument& evaluation);
     void ReadRecommendedStocks(CXmlFile& doc);
 
     std::string code_;
     std::string name_;
-    bool found_ = false;
+    RecordStatus status_ = RecordStatus::NotFound;
     std::array<EvaluationSlot, 2> slots_;
 };

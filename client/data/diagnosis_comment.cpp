@@ -1,22 +1,24 @@
 #include "client/data/diagnosis_comment.h"
 
-#include "client/data/document_source.h"
 #include "client/data/record_walk.h"
-#include "common/xml/xml_file.h"
 
 using record_walk::TextIf;
 
-CDiagnosisComment::CDiagnosisComment(const std::string& code, const std::string& folder,
-                                     DocumentSource& source)
-    : code_(code), folder_(folder) {
-    CXmlFile doc;
-    source.Load("/KRClientInfo/" + folder_ + "/" + code_ + ".xml", doc);
-    Read(doc);
+std::string CDiagnosisComment::Path(const std::string& code, const std::string& folder) {
+    return record_walk::StockDocumentPath(folder, code);
 }
 
-void CDiagnosisComment::Read(CXmlFile& doc) {
-    found_ = doc.Descend("S" + code_);
-    if (!found_) return;
+CDiagnosisComment CDiagnosisComment::Fetch(const std::string& code, const std::string& folder,
+                                           DocumentSource& source) {
+    return FetchRecord<CDiagnosisComment>(source, Path(code, folder), code, folder);
+}
+
+CDiagnosisComment::CDiagnosisComment(const std::string& code, const std::string& folder,
+                                     LoadedDocument& document)
+    : code_(code), folder_(folder) {
+    CXmlFile& doc = document.xml;
+    status_ = DescendToStock(document, code_);
+    if (status_ != RecordStatus::Found) return;
     name_ = doc.GetAttr("name");
     const bool timeFound = doc.Descend("time");
     time_ = TextIf(timeFound, doc);

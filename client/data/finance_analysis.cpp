@@ -1,8 +1,6 @@
 #include "client/data/finance_analysis.h"
 
-#include "client/data/document_source.h"
 #include "client/data/record_walk.h"
-#include "common/xml/xml_file.h"
 
 using record_walk::TextIf;
 
@@ -20,31 +18,33 @@ std::vector<std::string> FinanceRow::Texts() const {
     return texts;
 }
 
-CFinanceAnalysis::CFinanceAnalysis(DocumentSource& source) {
-    CXmlFile doc;
-    source.Load("/KRClientInfo/CWFX/infoCWFX.xml", doc);
-    ReadList(doc);
+std::string CFinanceAnalysis::StockPath(const std::string& code) {
+    return record_walk::StockDocumentPath("CWFX", code);
 }
 
-CFinanceAnalysis::CFinanceAnalysis(const std::string& code, DocumentSource& source)
+CFinanceAnalysis CFinanceAnalysis::FetchList(DocumentSource& source) {
+    return FetchRecord<CFinanceAnalysis>(source, kListPath);
+}
+
+CFinanceAnalysis CFinanceAnalysis::FetchStock(const std::string& code, DocumentSource& source) {
+    return FetchRecord<CFinanceAnalysis>(source, StockPath(code), code);
+}
+
+CFinanceAnalysis::CFinanceAnalysis(const std::string& code, LoadedDocument& stockDocument)
     : code_(code) {
-    CXmlFile doc;
-    source.Load("/KRClientInfo/CWFX/" + code_ + ".xml", doc);
-    ReadStock(doc);
-}
-
-void CFinanceAnalysis::ReadStock(CXmlFile& doc) {
-    found_ = doc.Descend("S" + code_);
-    if (!found_) return;
+    CXmlFile& doc = stockDocument.xml;
+    status_ = DescendToStock(stockDocument, code_);
+    if (status_ != RecordStatus::Found) return;
     name_ = doc.GetAttr("name");
     for (std::size_t i = 0; i < kFinanceFigureCount; ++i) {
-        const bool found = i == 0 ? doc.Descend(kFigureElements[i])
-                                  : doc.FindNext(kFigureElements[i]);
-        figures_[i] = TextIf(found, doc);
+        const bool figureFound = i == 0 ? doc.Descend(kFigureElements[i])
+                                        : doc.FindNext(kFigureElements[i]);
+        figures_[i] = TextIf(figureFound, doc);
     }
 }
 
-void CFinanceAnalysis::ReadList(CXmlFile& doc) {
+CFinanceAnalysis::CFinanceAnalysis(LoadedDocument& listDocument) {
+    CXmlFile& doc = listDocument.xml;
     const std::size_t count = record_walk::ReadAnchorList(
         doc, "InfoCwfx", kFinanceListCapacity, [&](std::size_t index) {
             FinanceRow& row = rows_[index];
@@ -54,7 +54,7 @@ void CFinanceAnalysis::ReadList(CXmlFile& doc) {
                 row.figures[i] = doc.GetAttr(kFigureElements[i]);
             }
         });
-    found_ = count > 0;
+    status_ = RecordStatusOf(listDocument, count > 0);
 }
 
 const std::string& CFinanceAnalysis::Figure(FinanceFigure figure) const {

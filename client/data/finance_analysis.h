@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-class CXmlFile;
-class DocumentSource;
+#include "client/data/record_status.h"
 
 // The six figures, in their fixed order.
 enum class FinanceFigure : std::size_t {
@@ -34,12 +33,20 @@ struct FinanceRow {
 
 class CFinanceAnalysis {
 public:
-    // The top-50 list.
-    explicit CFinanceAnalysis(DocumentSource& source);
-    // One stock.
-    CFinanceAnalysis(const std::string& code, DocumentSource& source);
+    static constexpr const char* kListPath = "/KRClientInfo/CWFX/infoCWFX.xml";
+    static std::string StockPath(const std::string& code);
 
-    bool Found() const { return found_; }
+    // The top-50 list, read from its loaded document.
+    explicit CFinanceAnalysis(LoadedDocument& listDocument);
+    // One stock, read from its loaded document.
+    CFinanceAnalysis(const std::string& code, LoadedDocument& stockDocument);
+    // Fetch the document from `source` and read it (block while it is fetched).
+    static CFinanceAnalysis FetchList(DocumentSource& source);
+    static CFinanceAnalysis FetchStock(const std::string& code, DocumentSource& source);
+
+    // The list is found when it has at least one row.
+    RecordStatus Status() const { return status_; }
+    bool Found() const { return status_ == RecordStatus::Found; }
     const std::string& Code() const { return code_; }
     const std::string& Name() const { return name_; }
     const FinanceFigures& Figures() const { return figures_; }
@@ -51,11 +58,8 @@ public:
     static const char* FigureElement(FinanceFigure figure);
 
 private:
-    void ReadStock(CXmlFile& doc);
-    void ReadList(CXmlFile& doc);
-
     std::string code_;
-    bool found_ = false;
+    RecordStatus status_;
     std::string name_;
     FinanceFigures figures_;
     std::array<FinanceRow, kFinanceListCapacity> rows_;

@@ -1,16 +1,18 @@
 #include "client/data/history_info.h"
 
-#include "client/data/document_source.h"
 #include "client/data/record_walk.h"
-#include "common/xml/xml_file.h"
 
 using record_walk::TextIf;
 
-CHistoryInfo::CHistoryInfo(DocumentSource& source) {
-    CXmlFile doc;
-    source.Load("/KRClientInfo/Info_History.xml", doc);
-    found_ = doc.Descend("History");
-    if (!found_) return;
+CHistoryInfo CHistoryInfo::Fetch(DocumentSource& source) {
+    return FetchRecord<CHistoryInfo>(source, kPath);
+}
+
+CHistoryInfo::CHistoryInfo(LoadedDocument& document) {
+    CXmlFile& doc = document.xml;
+    const bool found = doc.Descend("History");
+    status_ = RecordStatusOf(document, found);
+    if (!found) return;
     const bool msg1Found = doc.Descend("Msg1");
     msg1_ = TextIf(msg1Found, doc);
     const bool msg2Found = doc.FindNext("Msg2");

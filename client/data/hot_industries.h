@@ -6,9 +6,6 @@
 
 #include "client/data/anchor_rows.h"
 
-class CXmlFile;
-class DocumentSource;
-
 struct HotIndustryRow {
     std::string industryName;
     std::string avgUpDown;  // the industry index change
@@ -19,6 +16,10 @@ struct HotIndustryRow {
 
 class CHotIndustries : public AnchorRows<HotIndustryRow, 10> {
 public:
-    explicit CHotIndustries(DocumentSource& source);
+    static constexpr const char* kPath = "/clientweb/GetRmhy.aspx";
 
+    // Reads the loaded list document.
+    explicit CHotIndustries(LoadedDocument& document);
+    // Fetches the document from `source` and reads it (blocks while it is fetched).
+    static CHotIndustries Fetch(DocumentSource& source);
 };

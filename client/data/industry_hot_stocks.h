@@ -7,9 +7,6 @@
 
 #include "client/data/anchor_rows.h"
 
-class CXmlFile;
-class DocumentSource;
-
 struct IndustryHotStocksRow {
     std::string industryName;
     std::string ledShares1;    // 领涨股1（涨幅%）
@@ -22,5 +19,10 @@ struct IndustryHotStocksRow {
 
 class CIndustryHotStocks : public AnchorRows<IndustryHotStocksRow, 1000> {
 public:
-    explicit CIndustryHotStocks(DocumentSource& source);
+    static constexpr const char* kPath = "/clientweb/GetHyrg.aspx";
+
+    // Reads the loaded list document.
+    explicit CIndustryHotStocks(LoadedDocument& document);
+    // Fetches the document from `source` and reads it (blocks while it is fetched).
+    static CIndustryHotStocks Fetch(DocumentSource& source);
 };

@@ -1,17 +1,19 @@
 #include "client/data/news_info.h"
 
-#include "client/data/document_source.h"
 #include "client/data/news_summary.h"
 #include "client/data/record_walk.h"
-#include "common/xml/xml_file.h"
 
 using record_walk::TextIf;
 
-CNewsInfo::CNewsInfo(const std::string& lastShownTime, DocumentSource& source)
+CNewsInfo CNewsInfo::Fetch(const std::string& lastShownTime, DocumentSource& source) {
+    return FetchRecord<CNewsInfo>(source, kPath, lastShownTime);
+}
+
+CNewsInfo::CNewsInfo(const std::string& lastShownTime, LoadedDocument& document)
     : lastShownTime_(lastShownTime) {
-    CXmlFile doc;
-    source.Load("/KRClientInfo/NewsInfo.xml", doc);
+    CXmlFile& doc = document.xml;
     const bool timeFound = doc.Descend("Time");
+    status_ = RecordStatusOf(document, timeFound);
     time_ = TextIf(timeFound, doc);
     const bool titleFound = doc.FindNext("Title");
     title_ = TextIf(timeFound && titleFound, doc);

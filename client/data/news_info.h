@@ -3,13 +3,19 @@
 // the server has a newer one and, if so, carries its title, link and a short summary.
 #include <string>
 
-class CXmlFile;
-class DocumentSource;
+#include "client/data/record_status.h"
 
 class CNewsInfo {
 public:
-    CNewsInfo(const std::string& lastShownTime, DocumentSource& source);
+    static constexpr const char* kPath = "/KRClientInfo/NewsInfo.xml";
 
+    // Reads the loaded news document.
+    CNewsInfo(const std::string& lastShownTime, LoadedDocument& document);
+    // Fetches the document from `source` and reads it (blocks while it is fetched).
+    static CNewsInfo Fetch(const std::string& lastShownTime, DocumentSource& source);
+
+    // Found when the document had its Time element.
+    RecordStatus Status() const { return status_; }
     bool HasNewNews() const { return newNews_; }
     const std::string& LastShownTime() const { return lastShownTime_; }
     const std::string& Time() const { return time_; }
@@ -19,6 +25,7 @@ public:
 
 private:
     std::string lastShownTime_;
+    RecordStatus status_;
     bool newNews_ = false;
     std::string time_;
     std::string title_;

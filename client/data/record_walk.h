@@ -9,6 +9,11 @@
 
 namespace record_walk {
 
+// "/KRClientInfo/" + folder + "/" + code + ".xml": where the per-stock documents live.
+inline std::string StockDocumentPath(const std::string& folder, const std::string& code) {
+    return "/KRClientInfo/" + folder + "/" + code + ".xml";
+}
+
 inline std::string TextIf(bool found, const CXmlFile& doc) {
     return found ? doc.GetText() : std::string();
 }

@@ -1,16 +1,20 @@
 #include "client/data/stock_sectors.h"
 
-#include "client/data/document_source.h"
-#include "common/xml/xml_file.h"
-
 std::vector<std::string> StockSectorRow::Texts() const {
     return {category, avgUpDown, bkName, tradingTime};
 }
 
-CStockSectors::CStockSectors(const std::string& code, DocumentSource& source) : code_(code) {
-    CXmlFile doc;
-    source.Load("/clientweb/GetSsbk.aspx?stockid=" + code_, doc);
-    ReadRows(doc, "InfoSsbk", [&](StockSectorRow& row, std::size_t index) {
+std::string CStockSectors::Path(const std::string& code) {
+    return "/clientweb/GetSsbk.aspx?stockid=" + code;
+}
+
+CStockSectors CStockSectors::Fetch(const std::string& code, DocumentSource& source) {
+    return FetchRecord<CStockSectors>(source, Path(code), code);
+}
+
+CStockSectors::CStockSectors(const std::string& code, LoadedDocument& document) : code_(code) {
+    const CXmlFile& doc = document.xml;
+    ReadRows(document, "InfoSsbk", [&](StockSectorRow& row, std::size_t index) {
         if (index == 0) secuName_ = doc.GetAttr("SecuName");
         row.bkName = doc.GetAttr("BKName");
         row.avgUpDown = doc.GetAttr("AvgUpDown");

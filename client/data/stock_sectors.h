@@ -7,9 +7,6 @@
 
 #include "client/data/anchor_rows.h"
 
-class CXmlFile;
-class DocumentSource;
-
 struct StockSectorRow {
     std::string category;   // Concept, shown under 类别
     std::string avgUpDown;  // 指数: the sector index change
@@ -20,7 +17,12 @@ struct StockSectorRow {
 
 class CStockSectors : public AnchorRows<StockSectorRow, 100> {
 public:
-    CStockSectors(const std::string& code, DocumentSource& source);
+    static std::string Path(const std::string& code);
+
+    // Reads the loaded list document of `code`.
+    CStockSectors(const std::string& code, LoadedDocument& document);
+    // Fetches the document from `source` and reads it (blocks while it is fetched).
+    static CStockSectors Fetch(const std::string& code, DocumentSource& source);
 
     const std::string& Code() const { return code_; }
     const std::string& SecuName() const { return secuName_; }

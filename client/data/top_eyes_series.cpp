@@ -2,18 +2,17 @@
 
 #include <algorithm>
 
-#include "client/data/document_source.h"
 #include "client/data/record_walk.h"
-#include "common/xml/xml_file.h"
 
 using record_walk::TextIf;
 
-CTopEyesSeries::CTopEyesSeries(const std::string& code, const std::string& folder,
-                               DocumentSource& source)
-    : code_(code), folder_(folder) {
-    CXmlFile doc;
-    source.Load("/KRClientInfo/" + folder_ + "/" + code_ + ".xml", doc);
-    Read(doc);
+std::string CTopEyesSeries::Path(const std::string& code, const std::string& folder) {
+    return record_walk::StockDocumentPath(folder, code);
+}
+
+CTopEyesSeries CTopEyesSeries::Fetch(const std::string& code, const std::string& folder,
+                                     DocumentSource& source) {
+    return FetchRecord<CTopEyesSeries>(source, Path(code, folder), code, folder);
 }
 
 bool CTopEyesSeries::IsTwoSeriesFolder(const std::string& folder) {
@@ -24,9 +23,12 @@ bool CTopEyesSeries::IsTwoSeriesFolder(const std::string& folder) {
     return upper == "TOPEYESS";
 }
 
-void CTopEyesSeries::Read(CXmlFile& doc) {
-    found_ = doc.Descend("S" + code_);
-    if (!found_) return;
+CTopEyesSeries::CTopEyesSeries(const std::string& code, const std::string& folder,
+                               LoadedDocument& document)
+    : code_(code), folder_(folder) {
+    CXmlFile& doc = document.xml;
+    status_ = DescendToStock(document, code_);
+    if (status_ != RecordStatus::Found) return;
     name_ = doc.GetAttr("name");
     if (IsTwoSeriesFolder(folder_)) {
         const bool upFound = doc.Descend("UpValues");

@@ -4,14 +4,20 @@
 // text that the chart splits into points.
 #include <string>
 
-class CXmlFile;
-class DocumentSource;
+#include "client/data/record_status.h"
 
 class CTopEyesSeries {
 public:
-    CTopEyesSeries(const std::string& code, const std::string& folder, DocumentSource& source);
+    static std::string Path(const std::string& code, const std::string& folder);
 
-    bool Found() const { return found_; }
+    // Reads the loaded document of `code` in `folder`.
+    CTopEyesSeries(const std::string& code, const std::string& folder, LoadedDocument& document);
+    // Fetches the document from `source` and reads it (blocks while it is fetched).
+    static CTopEyesSeries Fetch(const std::string& code, const std::string& folder,
+                                DocumentSource& source);
+
+    RecordStatus Status() const { return status_; }
+    bool Found() const { return status_ == RecordStatus::Found; }
     const std::string& Code() const { return code_; }
     const std::string& Folder() const { return folder_; }
     const std::string& Name() const { return name_; }
@@ -23,11 +29,9 @@ public:
     static bool IsTwoSeriesFolder(const std::string& folder);
 
 private:
-    void Read(CXmlFile& doc);
-
     std::string code_;
     std::string folder_;
-    bool found_ = false;
+    RecordStatus status_;
     std::string name_;
     std::string upValues_;
     std::string downValues_;

@@ -4,6 +4,9 @@
 
 #include <mutex>
 
+#include "common/platform/cancellation.h"
+#include "common/platform/log.h"
+
 namespace platform {
 namespace {
 
@@ -27,6 +30,11 @@ struct CurlHandle {
     CurlHandle& operator=(const CurlHandle&) = delete;
 };
 
+// Called by libcurl at least once a second while a request runs; a non-zero answer ends it.
+int AbortWhenCancelled(void*, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return CancellationRequested() ? 1 : 0;
+}
+
 void ApplyCommonOptions(CURL* curl) {
     const InternetTimeouts& t = DefaultInternetTimeouts();
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, t.connectMs);
@@ -34,6 +42,41 @@ void ApplyCommonOptions(CURL* curl) {
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 10L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, AbortWhenCancelled);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+}
+
+// Runs the prepared request and sorts out how it went. `httpErrors` tells whether a
+// status of 400 or more is a failure (a page fetch) or still an answer (a probe).
+FetchResult Perform(CURL* curl, bool httpErrors) {
+    char error[CURL_ERROR_SIZE] = "";
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
+    const CURLcode code = curl_easy_perform(curl);
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
+    FetchResult result;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result.httpStatus);
+    switch (code) {
+        case CURLE_OK:
+            result.outcome = httpErrors && result.httpStatus >= 400 ? FetchOutcome::HttpError
+                                                                     : FetchOutcome::Ok;
+            return result;
+        case CURLE_COULDNT_RESOLVE_HOST:
+        case CURLE_COULDNT_RESOLVE_PROXY:
+        case CURLE_COULDNT_CONNECT:
+            result.outcome = FetchOutcome::ConnectFailed;
+            break;
+        case CURLE_OPERATION_TIMEDOUT:
+            result.outcome = FetchOutcome::TimedOut;
+            break;
+        case CURLE_ABORTED_BY_CALLBACK:
+            result.outcome = FetchOutcome::Cancelled;
+            break;
+        default:
+            result.outcome = FetchOutcome::TransferFailed;
+            break;
+    }
+    result.error = error[0] != '\0' ? error : curl_easy_strerror(code);
+    return result;
 }
 
 // Body to text lines, each ended by CR LF, the way a line-by-line text read sees it.
@@ -60,20 +103,33 @@ InternetTimeouts& DefaultInternetTimeouts() {
     return timeouts;
 }
 
-bool OpenUrlAsText(const std::string& url, std::string& out) {
+std::string FetchResult::Reason() const {
+    switch (outcome) {
+        case FetchOutcome::Ok: return "ok";
+        case FetchOutcome::HttpError: return "HTTP status " + std::to_string(httpStatus);
+        case FetchOutcome::ConnectFailed: return "connection failed (" + error + ")";
+        case FetchOutcome::TimedOut: return "timed out (" + error + ")";
+        case FetchOutcome::TransferFailed: return "transfer failed (" + error + ")";
+        case FetchOutcome::Cancelled: return "cancelled";
+    }
+    return "unknown";
+}
+
+FetchResult FetchUrlAsText(const std::string& url, std::string& out) {
     CurlHandle h;
-    if (!h.curl) return false;
+    if (!h.curl) return FetchResult{FetchOutcome::TransferFailed, 0, "no libcurl handle"};
     std::string body;
     ApplyCommonOptions(h.curl);
     curl_easy_setopt(h.curl, CURLOPT_URL, url.c_str());
     curl_easy_setopt(h.curl, CURLOPT_WRITEFUNCTION, AppendToString);
     curl_easy_setopt(h.curl, CURLOPT_WRITEDATA, &body);
-    if (curl_easy_perform(h.curl) != CURLE_OK) return false;
-    long status = 0;
-    curl_easy_getinfo(h.curl, CURLINFO_RESPONSE_CODE, &status);
-    if (status >= 400) return false;
-    out = ToCrLfLines(body);
-    return true;
+    FetchResult result = Perform(h.curl, /*httpErrors=*/true);
+    if (result.Ok()) out = ToCrLfLines(body);
+    return result;
+}
+
+bool OpenUrlAsText(const std::string& url, std::string& out) {
+    return FetchUrlAsText(url, out).Ok();
 }
 
 PostResult PostHttp(std::string_view host, std::string_view path, std::string_view headers,
@@ -113,17 +169,30 @@ PostResult PostHttp(std::string_view host, std::string_view path, std::string_vi
     return result;
 }
 
-bool CheckConnection(const std::string& url) {
+FetchResult ProbeUrl(const std::string& url) {
     CurlHandle h;
-    if (!h.curl) return false;
+    if (!h.curl) return FetchResult{FetchOutcome::TransferFailed, 0, "no libcurl handle"};
     ApplyCommonOptions(h.curl);
     curl_easy_setopt(h.curl, CURLOPT_URL, url.c_str());
     curl_easy_setopt(h.curl, CURLOPT_NOBODY, 1L);
     curl_easy_setopt(h.curl, CURLOPT_FOLLOWLOCATION, 0L);
-    if (curl_easy_perform(h.curl) != CURLE_OK) return false;
-    long status = 0;
-    curl_easy_getinfo(h.curl, CURLINFO_RESPONSE_CODE, &status);
-    return status > 0;
+    FetchResult result = Perform(h.curl, /*httpErrors=*/false);
+    if (result.Ok() && result.httpStatus <= 0) {
+        result.outcome = FetchOutcome::TransferFailed;
+        result.error = "no HTTP answer";
+    }
+    return result;
+}
+
+bool CheckConnection(const std::string& url) { return ProbeUrl(url).Ok(); }
+
+void LogFetchFailure(std::string_view address, const FetchResult& result) {
+    if (result.Ok()) return;
+    const LogLevel level =
+        result.outcome == FetchOutcome::Cancelled ? LogLevel::Debug : LogLevel::Warning;
+    std::string message(address);
+    message.append(": ").append(result.Reason());
+    Log(level, "quorvel.net", message);
 }
 
 }  // namespace platform

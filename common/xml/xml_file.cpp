@@ -12,9 +12,14 @@ CXmlFile::CXmlFile(const std::string& fileName)
 }
 
 bool CXmlFile::LoadUrl(const std::string& url) {
+    return FetchUrl(url).Ok() && doc_.IsWellFormed();
+}
+
+platform::FetchResult CXmlFile::FetchUrl(const std::string& url) {
     std::string text;
-    if (!platform::OpenUrlAsText(url, text)) return false;
-    return doc_.SetDoc(Utf8ToLocal(text));
+    platform::FetchResult result = platform::FetchUrlAsText(url, text);
+    if (result.Ok()) doc_.SetDoc(Utf8ToLocal(text));
+    return result;
 }
 
 bool CXmlFile::LoadUrlRaw(const std::string& url) {

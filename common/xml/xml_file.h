@@ -4,6 +4,7 @@
 // navigation, reading, editing and saving. All strings are GBK bytes.
 #include <string>
 
+#include "common/platform/internet.h"
 #include "common/xml/xml_doc.h"
 
 class CXmlFile {
@@ -15,8 +16,12 @@ public:
     explicit CXmlFile(const std::string& fileName);
 
     // Fetches the URL as text, converts it with Utf8ToLocal, parses. False on any
-    // network failure (the document then keeps what it had).
+    // network failure (the document then keeps what it had) or when the text is not
+    // well-formed.
     bool LoadUrl(const std::string& url);
+    // LoadUrl telling how the fetch went. When it is Ok the text was parsed, well-formed
+    // or not (Doc().IsWellFormed() and Doc().Result() tell); otherwise nothing changed.
+    platform::FetchResult FetchUrl(const std::string& url);
     // The same without the conversion.
     bool LoadUrlRaw(const std::string& url);
 

@@ -16,17 +16,12 @@
 #include "client/app/shell_fixture.h"
 #include "common/ui/modal_hook.h"
 #include "common/ui/text.h"
+#include "support/query_wait.h"
 
 namespace {
 
 class LoginDlgTest : public ShellFixture {
 protected:
-    template <typename W>
-    static W* Control(QWidget& window, int id) {
-        W* widget = window.findChild<W*>(QString::number(id));
-        EXPECT_NE(widget, nullptr) << "control " << id;
-        return widget;
-    }
     static void Type(CLoginDlg& login, const std::string& name, const std::string& password) {
         Control<QComboBox>(login, ids::kUserName)->setEditText(ui::ToQString(name));
         Control<QLineEdit>(login, ids::kPassword)->setText(ui::ToQString(password));
@@ -74,6 +69,7 @@ TEST_F(LoginDlgTest, GuestEntersWithoutAskingTheServerForALogin) {
     CLoginDlg login(config_, session_);
     session_.password = "kept";
     login.OnGuest();
+    ASSERT_TRUE(WaitForQueries(&login));
     EXPECT_EQ(login.result(), CLoginDlg::kEntered);
     EXPECT_EQ(session_.userName, "guest");
     EXPECT_EQ(session_.password, "kept");
@@ -86,6 +82,7 @@ TEST_F(LoginDlgTest, DemoAccountLogsInAndIsRemembered) {
     Type(login, "demo", "demo123");
     QTest::mouseClick(Control<QCheckBox>(login, ids::kAutoLogin), Qt::LeftButton);  // off
     login.OnLogin();
+    ASSERT_TRUE(WaitForQueries(&login));
     EXPECT_TRUE(answers.Prompts().empty());
     EXPECT_EQ(login.result(), CLoginDlg::kEntered);
     EXPECT_EQ(session_.userName, "demo");
@@ -109,20 +106,27 @@ TEST_F(LoginDlgTest, RefusedEmptyAndUnreachableLoginsKeepTheWindow) {
         Type(login, "demo", "wrong");
         // Enter in either field starts the login.
         QTest::keyClick(Control<QComboBox>(login, ids::kUserName)->lineEdit(), Qt::Key_Return);
+        ASSERT_TRUE(WaitForQueries(&login));
         QTest::keyClick(Control<QLineEdit>(login, ids::kPassword), Qt::Key_Return);
+        ASSERT_TRUE(WaitForQueries(&login));
         Type(login, "demo", "");
         login.OnLogin();
+        ASSERT_TRUE(WaitForQueries(&login));
         Type(login, "", "demo123");
         login.OnLogin();
+        ASSERT_TRUE(WaitForQueries(&login));
         EXPECT_NE(login.result(), CLoginDlg::kEntered);
-        EXPECT_EQ(Control<QLabel>(login, ids::kStatus)->text(), QStringLiteral("正在登陆......"));
+        // The status line is cleared after a failed attempt.
+        EXPECT_EQ(Control<QLabel>(login, ids::kStatus)->text(), QString());
     }
     WriteConfig(DeadHost());
     {
         CLoginDlg login(config_, session_);
         Type(login, "demo", "demo123");
         login.OnLogin();
+        ASSERT_TRUE(WaitForQueries(&login));
         login.OnGuest();
+        ASSERT_TRUE(WaitForQueries(&login));
         EXPECT_NE(login.result(), CLoginDlg::kEntered);
     }
     ASSERT_EQ(answers.Prompts().size(), 6u);

@@ -28,6 +28,7 @@
 #include "common/ui/modal_hook.h"
 #include "common/ui/shell_facade.h"
 #include "common/ui/text.h"
+#include "support/query_wait.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ TEST_F(MainDlgTest, LoggedInUserSeesNameLogoutAndPortalLink) {
 TEST_F(MainDlgTest, HistoryTextComesFromTheServer) {
     LogInAs("guest", "");
     CMainDlg main(config_, session_, *documents_);
+    ASSERT_TRUE(WaitForQueries(&main));
     const QString history = Control<CColorLabel>(main, ids::kHistoryText)->text();
     EXPECT_TRUE(history.contains(QStringLiteral("\r\n  \r\n"))) << history.toStdString();
 }

@@ -8,6 +8,7 @@
 #include "common/platform/code_page.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
+#include "common/ui/query_runner.h"
 
 #ifndef QUORVEL_SOURCE_DIR
 #error "QUORVEL_SOURCE_DIR must name the source tree"
@@ -34,6 +35,8 @@ void ShellFixture::SetUp() {
 }
 
 void ShellFixture::TearDown() {
+    // Work of queries still running may use the source and the program directory.
+    ui::DrainQueries();
     platform::SetProgramDirectoryForTesting("");
     platform::RemoveDirectoryTree(dir_);
 }
@@ -59,6 +62,7 @@ void ShellFixture::WriteConfig(const std::string& host) {
               "<RecommendSite>" + host + "/recommend</RecommendSite>\r\n"
               "<SupportMail>support@quorvel.example</SupportMail>\r\n</Config>\r\n");
     config_ = LoadConfig();
+    ui::DrainQueries();
     documents_ = std::make_unique<ServerDocumentSource>(config_.serverBase);
 }
 

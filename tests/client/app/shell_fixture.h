@@ -3,6 +3,9 @@
 // every host at the sample server, and the local XML files a test writes.
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <QWidget>
+
 #include <memory>
 #include <string>
 
@@ -13,6 +16,14 @@
 
 class ShellFixture : public ::testing::Test {
 protected:
+    // The control of `window` whose object name is `id`; a test failure when missing.
+    template <typename W>
+    static W* Control(QWidget& window, int id) {
+        W* widget = window.findChild<W*>(QString::number(id));
+        EXPECT_NE(widget, nullptr) << "control " << id;
+        return widget;
+    }
+
     void SetUp() override;
     void TearDown() override;
 

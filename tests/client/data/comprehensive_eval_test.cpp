@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "fake_documents.h"
+#include "support/memory_document_source.h"
 
 namespace {
 
@@ -105,10 +105,10 @@ void ExpectSlot(const CComprehensiveEval& eval, EvalSlot slot, const std::string
 }
 
 TEST(ComprehensiveEval, ReadsBothSlotsAndTheRecommendedStocks) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve(kEvalPath, StandardDocument());
     docs.Serve(kRecommendPath, RecommendDocument());
-    CComprehensiveEval eval("600000", docs);
+    auto eval = CComprehensiveEval::Fetch("600000", docs);
 
     ASSERT_TRUE(eval.Found());
     EXPECT_EQ(eval.Code(), "600000");
@@ -128,10 +128,10 @@ TEST(ComprehensiveEval, ReadsBothSlotsAndTheRecommendedStocks) {
 }
 
 TEST(ComprehensiveEval, BlockTextsComeInTheirFixedOrderAndSizes) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve(kEvalPath, StandardDocument());
     docs.Serve(kRecommendPath, RecommendDocument());
-    CComprehensiveEval eval("600000", docs);
+    auto eval = CComprehensiveEval::Fetch("600000", docs);
     const std::size_t sizes[] = {12, 11, 11, 10, 162, 8};
     for (std::size_t d = 0; d < kDimensionCount; ++d) {
         EXPECT_EQ(eval.BlockTexts(EvalSlot::Second, static_cast<Dimension>(d)).size(), sizes[d]);
@@ -154,30 +154,30 @@ TEST(ComprehensiveEval, BlockTextsComeInTheirFixedOrderAndSizes) {
 
 TEST(ComprehensiveEval, DescendingSearchReadsTheOtherPlacesOfSecondInfoAndZjp) {
     // SecondInfo beside the stock element, and each ZJP as the last child of its Info.
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve(kEvalPath, "<Root><S600000 name=\"x\">" +
                               Element("FirstInfo", InfoBody("a") + Expert("a")) + "</S600000>" +
                               Element("SecondInfo", InfoBody("b") + Expert("b")) + "</Root>");
-    CComprehensiveEval eval("600000", docs);
+    auto eval = CComprehensiveEval::Fetch("600000", docs);
     ASSERT_TRUE(eval.Found());
     ExpectSlot(eval, EvalSlot::First, "a");
     ExpectSlot(eval, EvalSlot::Second, "b");
 }
 
 TEST(ComprehensiveEval, UnknownCodeIsNotFoundAfterOneRequestAndEmptyCodeFetchesNothing) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve(kRecommendPath, RecommendDocument());
-    CComprehensiveEval unknown("600000", docs);
+    auto unknown = CComprehensiveEval::Fetch("600000", docs);
     EXPECT_FALSE(unknown.Found());
     EXPECT_EQ(docs.Requests().size(), 1u);
 
     docs.Serve("/KRClientInfo/ZHZD/600001.xml", StandardDocument());  // holds S600000 only
-    CComprehensiveEval wrongAnchor("600001", docs);
+    auto wrongAnchor = CComprehensiveEval::Fetch("600001", docs);
     EXPECT_FALSE(wrongAnchor.Found());
     EXPECT_EQ(docs.Requests().size(), 2u);
 
-    FakeDocuments none;
-    CComprehensiveEval empty("", none);
+    MemoryDocumentSource none;
+    auto empty = CComprehensiveEval::Fetch("", none);
     EXPECT_FALSE(empty.Found());
     EXPECT_TRUE(none.Requests().empty());
     EXPECT_EQ(empty.Name(), "");
@@ -185,21 +185,21 @@ TEST(ComprehensiveEval, UnknownCodeIsNotFoundAfterOneRequestAndEmptyCodeFetchesN
 }
 
 TEST(ComprehensiveEval, MissingRecommendListLeavesTheStockFoundWithoutStocks) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve(kEvalPath, StandardDocument());
     docs.Serve(kRecommendPath, "<Root><Other/></Root>");
-    CComprehensiveEval eval("600000", docs);
+    auto eval = CComprehensiveEval::Fetch("600000", docs);
     EXPECT_TRUE(eval.Found());
     ExpectSlot(eval, EvalSlot::First, "a");
     EXPECT_EQ(eval.Block(EvalSlot::First, Dimension::Fundamental).recommendedStocks[0], "");
 }
 
 TEST(ComprehensiveEval, ShortSiteListsFillTenEntriesWithEmptyOnes) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve(kEvalPath, "<Root><S600000 name=\"x\">" + Element("FirstInfo", InfoBody("a", 3)) +
                               Expert("a") + Element("SecondInfo", InfoBody("b", 0)) + Expert("b") +
                               "</S600000></Root>");
-    CComprehensiveEval eval("600000", docs);
+    auto eval = CComprehensiveEval::Fetch("600000", docs);
     ExpectSlot(eval, EvalSlot::First, "a", 3);
     ExpectSlot(eval, EvalSlot::Second, "b", 0);  // categories without any info element
 }
@@ -212,11 +212,11 @@ TEST(ComprehensiveEval, ElementOutOfOrderIsNotFoundAndReadsEmpty) {
     body.replace(0, head.size(),
                  Element("time", "atime") + Element("Result", "averdict") +
                      Element("Fraction", "atotal"));
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve(kEvalPath, "<Root><S600000 name=\"x\">" + Element("FirstInfo", body) + Expert("a") +
                               Element("SecondInfo", InfoBody("b")) + Expert("b") +
                               "</S600000></Root>");
-    CComprehensiveEval eval("600000", docs);
+    auto eval = CComprehensiveEval::Fetch("600000", docs);
     EXPECT_EQ(eval.TotalScore(EvalSlot::First), "atotal");
     EXPECT_EQ(eval.Verdict(EvalSlot::First), "");
     EXPECT_EQ(eval.Block(EvalSlot::First, Dimension::Fundamental).score, "aJBM-score");
@@ -227,10 +227,10 @@ TEST(ComprehensiveEval, MissingValueElementReadsEmptyNotItsNeighbour) {
     std::string body = InfoBody("a");
     const std::string missing = Element("jinglirun", "ajinglirun");
     body.erase(body.find(missing), missing.size());
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve(kEvalPath, "<Root><S600000 name=\"x\">" + Element("FirstInfo", body) + Expert("a") +
                               "</S600000></Root>");
-    CComprehensiveEval eval("600000", docs);
+    auto eval = CComprehensiveEval::Fetch("600000", docs);
     const DimensionBlock& jbm = eval.Block(EvalSlot::First, Dimension::Fundamental);
     EXPECT_EQ(jbm.values[0], "ashiyinglu");
     EXPECT_EQ(jbm.values[1], "");
@@ -241,20 +241,20 @@ TEST(ComprehensiveEval, MissingValueElementReadsEmptyNotItsNeighbour) {
 TEST(ComprehensiveEval, HostileDocumentsNeverBreakTheRecord) {
     const std::string full = StandardDocument();
     // Truncated at many points, empty, garbage.
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     for (std::size_t cut = 0; cut < full.size(); cut += full.size() / 23 + 1) {
         docs.Serve(kEvalPath, full.substr(0, cut));
         docs.Serve(kRecommendPath, RecommendDocument().substr(0, cut / 4));
         const std::size_t before = docs.Requests().size();
-        CComprehensiveEval eval("600000", docs);
+        auto eval = CComprehensiveEval::Fetch("600000", docs);
         EXPECT_EQ(eval.BlockTexts(EvalSlot::First, Dimension::News).size(), 162u);
         EXPECT_EQ(docs.Requests().size() - before, eval.Found() ? 2u : 1u);
     }
     for (const std::string& junk : {std::string(), std::string("not xml"),
                                     std::string("<<<>>></S600000>"), std::string("<S600000")}) {
-        FakeDocuments docs;
+        MemoryDocumentSource docs;
         docs.Serve(kEvalPath, junk);
-        EXPECT_FALSE(CComprehensiveEval("600000", docs).Found());
+        EXPECT_FALSE(CComprehensiveEval::Fetch("600000", docs).Found());
         EXPECT_EQ(docs.Requests().size(), 1u);
     }
 }
@@ -262,7 +262,7 @@ TEST(ComprehensiveEval, HostileDocumentsNeverBreakTheRecord) {
 TEST(ComprehensiveEval, HugeAttributeManySiblingsAndDeepNesting) {
     const std::string huge(1 << 20, 'N');
     {
-        FakeDocuments docs;
+        MemoryDocumentSource docs;
         std::string many = "<ZFL count=\"7\">";
         for (int i = 0; i < 100000; ++i) many += "<info count=\"1\" NetName=\"s\" LinkUrl=\"u\"/>";
         many += "</ZFL>";
@@ -271,7 +271,7 @@ TEST(ComprehensiveEval, HugeAttributeManySiblingsAndDeepNesting) {
         first.replace(first.find(zfl), zfl.size(), many);
         docs.Serve(kEvalPath, "<Root><S600000 name=\"" + huge + "\">" + Element("FirstInfo", first) +
                                   Expert("a") + "</S600000></Root>");
-        CComprehensiveEval eval("600000", docs);
+        auto eval = CComprehensiveEval::Fetch("600000", docs);
         ASSERT_TRUE(eval.Found());
         EXPECT_EQ(eval.Name(), huge);
         const SiteCategory& zflRead = eval.Block(EvalSlot::First, Dimension::News).categories[0];
@@ -281,13 +281,13 @@ TEST(ComprehensiveEval, HugeAttributeManySiblingsAndDeepNesting) {
         EXPECT_EQ(eval.Block(EvalSlot::First, Dimension::Expert).values[0], "aopinion");
     }
     {
-        FakeDocuments docs;
+        MemoryDocumentSource docs;
         std::string deep;
         for (int i = 0; i < 10000; ++i) deep += "<d>";
         deep += "x";
         for (int i = 0; i < 10000; ++i) deep += "</d>";
         docs.Serve(kEvalPath, "<Root>" + deep + "<S600000 name=\"x\">" + deep + "</S600000></Root>");
-        CComprehensiveEval eval("600000", docs);
+        auto eval = CComprehensiveEval::Fetch("600000", docs);
         EXPECT_TRUE(eval.Found());  // the anchor is a child of the root after the deep chain
         EXPECT_EQ(eval.Time(EvalSlot::First), "");
         EXPECT_EQ(docs.Requests().size(), 2u);

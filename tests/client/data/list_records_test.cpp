@@ -8,7 +8,7 @@
 #include "client/data/hot_industries.h"
 #include "client/data/industry_hot_stocks.h"
 #include "client/data/stock_sectors.h"
-#include "fake_documents.h"
+#include "support/memory_document_source.h"
 
 namespace {
 
@@ -19,14 +19,14 @@ std::string Repeat(const std::string& element, int times) {
 }
 
 TEST(IndustryHotStocks, ReadsRowsInDocumentOrder) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve("/clientweb/GetHyrg.aspx",
                "<r><InfoHyrg IndustryName=\"银行\" LedShares1=\"招商银行(2.1)\" "
                "LedShares2=\"工商银行(1.2)\" MaxTurnover1=\"88000\" MaxTurnover2=\"65000\" "
                "Tradingtime=\"2026-12-04\"/>"
                "<Other IndustryName=\"skipped\"/>"
                "<InfoHyrg IndustryName=\"白酒\" Tradingtime=\"2026-12-04\"/></r>");
-    CIndustryHotStocks list(docs);
+    auto list = CIndustryHotStocks::Fetch(docs);
     ASSERT_EQ(list.Count(), 2u);
     EXPECT_EQ(list.Row(0).Texts(),
               (std::vector<std::string>{Gbk("银行"), Gbk("招商银行(2.1)"), Gbk("工商银行(1.2)"),
@@ -37,45 +37,45 @@ TEST(IndustryHotStocks, ReadsRowsInDocumentOrder) {
 }
 
 TEST(HotIndustries, CountsOneZeroAndStopsAtItsCapacity) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve("/clientweb/GetRmhy.aspx",
                "<r><InfoRmhy IndustryName=\"券商\" AvgUpDown=\"+3.21\" Num=\"45\" "
                "Tradingtime=\"15:00\"/></r>");
-    CHotIndustries one(docs);
+    auto one = CHotIndustries::Fetch(docs);
     ASSERT_EQ(one.Count(), 1u);
     EXPECT_EQ(one.Row(0).Texts(),
               (std::vector<std::string>{Gbk("券商"), "+3.21", "45", "15:00"}));
 
-    FakeDocuments empty;
+    MemoryDocumentSource empty;
     empty.Serve("/clientweb/GetRmhy.aspx", "<r></r>");
-    EXPECT_EQ(CHotIndustries(empty).Count(), 0u);
+    EXPECT_EQ(CHotIndustries::Fetch(empty).Count(), 0u);
 
-    FakeDocuments many;
+    MemoryDocumentSource many;
     many.Serve("/clientweb/GetRmhy.aspx",
                "<r>" + Repeat("<InfoRmhy IndustryName=\"i\" AvgUpDown=\"1\"/>", 100000) + "</r>");
-    CHotIndustries capped(many);
+    auto capped = CHotIndustries::Fetch(many);
     EXPECT_EQ(capped.Count(), CHotIndustries::kCapacity);
     EXPECT_EQ(capped.Row(9).industryName, "i");
     EXPECT_EQ(capped.Row(10).industryName, "");
 }
 
 TEST(IndustryHotStocks, StopsAtOneThousandRows) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve("/clientweb/GetHyrg.aspx",
                "<r>" + Repeat("<InfoHyrg IndustryName=\"i\"/>", 100000) + "</r>");
-    CIndustryHotStocks list(docs);
+    auto list = CIndustryHotStocks::Fetch(docs);
     EXPECT_EQ(list.Count(), CIndustryHotStocks::kCapacity);
     EXPECT_EQ(list.Row(999).industryName, "i");
 }
 
 TEST(StockSectors, TakesTheNameFromTheFirstEntryAndRowsInDocumentOrder) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve("/clientweb/GetSsbk.aspx?stockid=600000",
                "<r><InfoSsbk SecuName=\"浦发银行\" BKName=\"上海本地\" AvgUpDown=\"0.85\" "
                "Concept=\"地域\" Tradingtime=\"2026-12-04\"/>"
                "<InfoSsbk SecuName=\"other\" BKName=\"银行\" AvgUpDown=\"-0.32\" Concept=\"行业\" "
                "Tradingtime=\"2026-12-04\"/></r>");
-    CStockSectors sectors("600000", docs);
+    auto sectors = CStockSectors::Fetch("600000", docs);
     EXPECT_EQ(sectors.Code(), "600000");
     EXPECT_EQ(sectors.SecuName(), Gbk("浦发银行"));
     ASSERT_EQ(sectors.Count(), 2u);
@@ -84,25 +84,25 @@ TEST(StockSectors, TakesTheNameFromTheFirstEntryAndRowsInDocumentOrder) {
     EXPECT_EQ(sectors.Row(1).bkName, Gbk("银行"));
     EXPECT_EQ(sectors.Row(1).avgUpDown, "-0.32");
 
-    FakeDocuments many;
+    MemoryDocumentSource many;
     many.Serve("/clientweb/GetSsbk.aspx?stockid=600000",
                "<r>" + Repeat("<InfoSsbk BKName=\"b\"/>", 100000) + "</r>");
-    EXPECT_EQ(CStockSectors("600000", many).Count(), CStockSectors::kCapacity);
+    EXPECT_EQ(CStockSectors::Fetch("600000", many).Count(), CStockSectors::kCapacity);
 
-    FakeDocuments none;
-    CStockSectors missing("600000", none);
+    MemoryDocumentSource none;
+    auto missing = CStockSectors::Fetch("600000", none);
     EXPECT_EQ(missing.Count(), 0u);
     EXPECT_EQ(missing.SecuName(), "");
 }
 
 TEST(FinanceAnalysisList, ReadsEightAttributesPerRowAndKeepsFiftyRows) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve("/KRClientInfo/CWFX/infoCWFX.xml",
                "<r><InfoCwfx StockId=\"600519\" StockName=\"贵州茅台\" PerIncome=\"59.5\" "
                "PerOnlyCapital=\"180.1\" OnlyProfit=\"747.3\" Taking=\"1476.9\" "
                "PerAccuFund=\"1.1\" CapitalOwesRatio=\"19.4\"/>"
                "<InfoCwfx StockId=\"000858\"/></r>");
-    CFinanceAnalysis list(docs);
+    auto list = CFinanceAnalysis::FetchList(docs);
     ASSERT_TRUE(list.Found());
     EXPECT_EQ(list.Row(0).Texts(),
               (std::vector<std::string>{"59.5", "180.1", "747.3", "1476.9", "1.1", "19.4",
@@ -112,14 +112,14 @@ TEST(FinanceAnalysisList, ReadsEightAttributesPerRowAndKeepsFiftyRows) {
     EXPECT_EQ(list.Row(49).stockId, "");
     EXPECT_EQ(list.Row(50).stockId, "");  // out of range reads as an empty row
 
-    FakeDocuments many;
+    MemoryDocumentSource many;
     many.Serve("/KRClientInfo/CWFX/infoCWFX.xml",
                "<r>" + Repeat("<InfoCwfx StockId=\"1\"/>", 100000) + "</r>");
-    CFinanceAnalysis capped(many);
+    auto capped = CFinanceAnalysis::FetchList(many);
     EXPECT_EQ(capped.Row(49).stockId, "1");
 
-    FakeDocuments none;
-    EXPECT_FALSE(CFinanceAnalysis(none).Found());
+    MemoryDocumentSource none;
+    EXPECT_FALSE(CFinanceAnalysis::FetchList(none).Found());
 }
 
 TEST(ListRecords, HostileDocumentsNeverBreakThem) {
@@ -134,9 +134,9 @@ TEST(ListRecords, HostileDocumentsNeverBreakThem) {
         "<InfoRmhy IndustryName=\"root\"/>",
     };
     for (const std::string& text : texts) {
-        FakeDocuments docs;
+        MemoryDocumentSource docs;
         docs.Serve("/clientweb/GetRmhy.aspx", text);
-        CHotIndustries list(docs);
+        auto list = CHotIndustries::Fetch(docs);
         EXPECT_LE(list.Count(), CHotIndustries::kCapacity);
         if (text.find(huge) != std::string::npos) {
             ASSERT_EQ(list.Count(), 1u);

@@ -5,7 +5,7 @@
 
 #include "client/data/news_info.h"
 #include "client/data/news_summary.h"
-#include "fake_documents.h"
+#include "support/memory_document_source.h"
 
 namespace {
 
@@ -42,9 +42,9 @@ std::string NewsDocument(const std::string& time, const std::string& content) {
 }
 
 TEST(NewsInfo, NewTimeGivesTheNewsWithItsSummary) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve("/KRClientInfo/NewsInfo.xml", NewsDocument("2026-12-07 09:30", "今日两市高开。"));
-    CNewsInfo news("2026-12-06 15:00", docs);
+    auto news = CNewsInfo::Fetch("2026-12-06 15:00", docs);
     EXPECT_TRUE(news.HasNewNews());
     EXPECT_EQ(news.Time(), "2026-12-07 09:30");
     EXPECT_EQ(news.Title(), Gbk("沪指收涨"));
@@ -53,24 +53,24 @@ TEST(NewsInfo, NewTimeGivesTheNewsWithItsSummary) {
 }
 
 TEST(NewsInfo, SameTimeIsNoNewsAndLongChineseContentIsCutOnACharacter) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     std::string content;
     for (int i = 0; i < 200; ++i) content += "涨";
     docs.Serve("/KRClientInfo/NewsInfo.xml", NewsDocument("t1", "a" + content));
-    CNewsInfo same("t1", docs);
+    auto same = CNewsInfo::Fetch("t1", docs);
     EXPECT_FALSE(same.HasNewNews());
     EXPECT_EQ(same.Summary(), "");
     EXPECT_EQ(same.Time(), "t1");
 
-    CNewsInfo fresh("", docs);
+    auto fresh = CNewsInfo::Fetch("", docs);
     ASSERT_TRUE(fresh.HasNewNews());
     const std::string gbk = Gbk("a" + content);
     EXPECT_EQ(fresh.Summary(), gbk.substr(0, 239) + "......");
 }
 
 TEST(NewsInfo, UnreadableDocumentIsNeverNews) {
-    FakeDocuments docs;  // nothing served
-    CNewsInfo unreachable("2026-12-06 15:00", docs);
+    MemoryDocumentSource docs;  // nothing served
+    auto unreachable = CNewsInfo::Fetch("2026-12-06 15:00", docs);
     EXPECT_FALSE(unreachable.HasNewNews());
     EXPECT_EQ(unreachable.Time(), "");
     EXPECT_EQ(unreachable.Summary(), "");
@@ -78,18 +78,18 @@ TEST(NewsInfo, UnreadableDocumentIsNeverNews) {
     for (const std::string& text :
          {std::string("<News><Title>x</Title></News>"), std::string("<News><Ti"),
           std::string("garbage")}) {
-        FakeDocuments bad;
+        MemoryDocumentSource bad;
         bad.Serve("/KRClientInfo/NewsInfo.xml", text);
-        EXPECT_FALSE(CNewsInfo("t", bad).HasNewNews()) << text;
+        EXPECT_FALSE(CNewsInfo::Fetch("t", bad).HasNewNews()) << text;
     }
 }
 
 TEST(NewsInfo, OutOfOrderElementsReadEmpty) {
-    FakeDocuments docs;
+    MemoryDocumentSource docs;
     docs.Serve("/KRClientInfo/NewsInfo.xml",
                "<News><Time>t2</Time><Content>c</Content><Title>x</Title>"
                "<LinkUrl>l</LinkUrl></News>");
-    CNewsInfo news("t1", docs);
+    auto news = CNewsInfo::Fetch("t1", docs);
     EXPECT_TRUE(news.HasNewNews());
     EXPECT_EQ(news.Title(), "x");
     EXPECT_EQ(news.Summary(), "");  // Content comes before Title: not found

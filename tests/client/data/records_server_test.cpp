@@ -88,7 +88,7 @@ ServerDocumentSource* RecordsAgainstServer::documents_ = nullptr;
 std::string RecordsAgainstServer::directory_;
 
 TEST_F(RecordsAgainstServer, ComprehensiveEvaluationWithBothSlotsAndRecommendedStocks) {
-    CComprehensiveEval eval("600000", *documents_);
+    auto eval = CComprehensiveEval::Fetch("600000", *documents_);
     ASSERT_TRUE(eval.Found());
     EXPECT_EQ(RequestsMade(), 2);
     EXPECT_EQ(eval.Name(), Gbk("浦发银行"));
@@ -135,22 +135,22 @@ TEST_F(RecordsAgainstServer, ComprehensiveEvaluationWithBothSlotsAndRecommendedS
 }
 
 TEST_F(RecordsAgainstServer, UnknownCodeIsNotFoundAfterExactlyOneRequest) {
-    CComprehensiveEval eval("999999", *documents_);
+    auto eval = CComprehensiveEval::Fetch("999999", *documents_);
     EXPECT_FALSE(eval.Found());
     EXPECT_EQ(RequestsMade(), 1);
     EXPECT_EQ(eval.Name(), "");
-    EXPECT_FALSE(CDiagnosisComment("999999", "ZLZD", *documents_).Found());
-    EXPECT_FALSE(CFinanceAnalysis("999999", *documents_).Found());
+    EXPECT_FALSE(CDiagnosisComment::Fetch("999999", "ZLZD", *documents_).Found());
+    EXPECT_FALSE(CFinanceAnalysis::FetchStock("999999", *documents_).Found());
     EXPECT_EQ(RequestsMade(), 3);
 }
 
 TEST_F(RecordsAgainstServer, FinanceFiguresOfOneStockAndTheTopFifty) {
-    CFinanceAnalysis stock("000001", *documents_);
+    auto stock = CFinanceAnalysis::FetchStock("000001", *documents_);
     ASSERT_TRUE(stock.Found());
     EXPECT_EQ(stock.Name(), Gbk("平安银行"));
     for (const std::string& figure : stock.Figures()) EXPECT_TRUE(IsNumber(figure)) << figure;
 
-    CFinanceAnalysis list(*documents_);
+    auto list = CFinanceAnalysis::FetchList(*documents_);
     ASSERT_TRUE(list.Found());
     EXPECT_EQ(RequestsMade(), 2);
     double previous = 1e9;
@@ -167,18 +167,18 @@ TEST_F(RecordsAgainstServer, FinanceFiguresOfOneStockAndTheTopFifty) {
 TEST_F(RecordsAgainstServer, DiagnosesAndForecastOfEveryFolder) {
     for (const char* folder :
          {"CWZD", "DKZD", "GXZD", "JGZD", "RDZD", "YLZD", "ZCZD", "ZLZD", "YZYC"}) {
-        CDiagnosisComment comment("600519", folder, *documents_);
+        auto comment = CDiagnosisComment::Fetch("600519", folder, *documents_);
         ASSERT_TRUE(comment.Found()) << folder;
         EXPECT_EQ(comment.Name(), Gbk("贵州茅台")) << folder;
         EXPECT_FALSE(comment.Time().empty()) << folder;
         EXPECT_GT(comment.Msg().size(), 10u) << folder;
     }
-    EXPECT_NE(CDiagnosisComment("600519", "YZYC", *documents_).Msg().find(Gbk("年")), std::string::npos);
+    EXPECT_NE(CDiagnosisComment::Fetch("600519", "YZYC", *documents_).Msg().find(Gbk("年")), std::string::npos);
     EXPECT_EQ(RequestsMade(), 10);
 }
 
 TEST_F(RecordsAgainstServer, MoneyFlowSeriesOfTwentyTradingDays) {
-    CTopEyesSeries two("600036", "TopEyess", *documents_);
+    auto two = CTopEyesSeries::Fetch("600036", "TopEyess", *documents_);
     ASSERT_TRUE(two.Found());
     const auto times = SplitTabs(two.TimeList());
     ASSERT_EQ(times.size(), 20u);
@@ -187,7 +187,7 @@ TEST_F(RecordsAgainstServer, MoneyFlowSeriesOfTwentyTradingDays) {
     EXPECT_EQ(SplitTabs(two.DownValues()).size(), 20u);
     for (const std::string& v : SplitTabs(two.UpValues())) EXPECT_TRUE(IsNumber(v)) << v;
 
-    CTopEyesSeries one("600036", "TopEyesh", *documents_);
+    auto one = CTopEyesSeries::Fetch("600036", "TopEyesh", *documents_);
     ASSERT_TRUE(one.Found());
     EXPECT_EQ(SplitTabs(one.UpValues()).size(), 20u);
     EXPECT_EQ(one.DownValues(), "");
@@ -196,7 +196,7 @@ TEST_F(RecordsAgainstServer, MoneyFlowSeriesOfTwentyTradingDays) {
 }
 
 TEST_F(RecordsAgainstServer, IndustryAndSectorLists) {
-    CIndustryHotStocks hotStocks(*documents_);
+    auto hotStocks = CIndustryHotStocks::Fetch(*documents_);
     ASSERT_GT(hotStocks.Count(), 0u);
     EXPECT_LE(hotStocks.Count(), CIndustryHotStocks::kCapacity);
     for (std::size_t i = 0; i < hotStocks.Count(); ++i) {
@@ -205,7 +205,7 @@ TEST_F(RecordsAgainstServer, IndustryAndSectorLists) {
         EXPECT_FALSE(hotStocks.Row(i).tradingTime.empty());
     }
 
-    CHotIndustries industries(*documents_);
+    auto industries = CHotIndustries::Fetch(*documents_);
     ASSERT_GE(industries.Count(), 3u);
     EXPECT_LE(industries.Count(), CHotIndustries::kCapacity);
     for (std::size_t i = 0; i < industries.Count(); ++i) {
@@ -215,24 +215,24 @@ TEST_F(RecordsAgainstServer, IndustryAndSectorLists) {
         EXPECT_TRUE(IsNumber(change.substr(0, change.size() - 1))) << change;
     }
 
-    CStockSectors sectors("600000", *documents_);
+    auto sectors = CStockSectors::Fetch("600000", *documents_);
     ASSERT_GT(sectors.Count(), 0u);
     EXPECT_EQ(sectors.SecuName(), Gbk("浦发银行"));
     for (std::size_t i = 0; i < sectors.Count(); ++i) {
         EXPECT_FALSE(sectors.Row(i).bkName.empty());
         EXPECT_FALSE(sectors.Row(i).category.empty());
     }
-    EXPECT_EQ(CStockSectors("999999", *documents_).Count(), 0u);
+    EXPECT_EQ(CStockSectors::Fetch("999999", *documents_).Count(), 0u);
     EXPECT_EQ(RequestsMade(), 4);
 }
 
 TEST_F(RecordsAgainstServer, HistoryAndNews) {
-    CHistoryInfo history(*documents_);
+    auto history = CHistoryInfo::Fetch(*documents_);
     ASSERT_TRUE(history.Found());
     EXPECT_FALSE(history.Msg1().empty());
     EXPECT_FALSE(history.Msg2().empty());
 
-    CNewsInfo news("", *documents_);
+    auto news = CNewsInfo::Fetch("", *documents_);
     ASSERT_TRUE(news.HasNewNews());
     EXPECT_FALSE(news.Time().empty());
     EXPECT_FALSE(news.Title().empty());
@@ -240,7 +240,7 @@ TEST_F(RecordsAgainstServer, HistoryAndNews) {
     EXPECT_LE(news.Summary().size(), 240u + 6u);
     EXPECT_EQ(news.Link().rfind("http://", 0), 0u);
 
-    CNewsInfo again(news.Time(), *documents_);
+    auto again = CNewsInfo::Fetch(news.Time(), *documents_);
     EXPECT_FALSE(again.HasNewNews());
     EXPECT_EQ(again.Summary(), "");
     EXPECT_EQ(RequestsMade(), 3);

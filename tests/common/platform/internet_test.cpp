@@ -8,8 +8,12 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <string>
 #include <thread>
+
+#include "common/platform/cancellation.h"
+#include "support/log_capture.h"
 
 namespace {
 
@@ -120,4 +124,83 @@ TEST(Internet, PostSendsHeadersAgentAndBody) {
 TEST(Internet, CheckConnectionAcceptsAnyHttpAnswer) {
     CannedServer server(Response("500 Internal Server Error", ""));
     EXPECT_TRUE(platform::CheckConnection(server.url("/")));
+}
+
+
+TEST(Internet, FetchResultsTellWhyAFetchFailed) {
+    {
+        CannedServer server(Response("404 Not Found", "<html>missing</html>"));
+        std::string text = "kept";
+        const platform::FetchResult r = platform::FetchUrlAsText(server.url("/nope.xml"), text);
+        EXPECT_EQ(r.outcome, platform::FetchOutcome::HttpError);
+        EXPECT_EQ(r.httpStatus, 404);
+        EXPECT_TRUE(r.NotFound());
+        EXPECT_EQ(r.Reason(), "HTTP status 404");
+        EXPECT_EQ(text, "kept");
+    }
+    {
+        CannedServer server(Response("503 Service Unavailable", ""));
+        std::string text;
+        const platform::FetchResult r = platform::FetchUrlAsText(server.url("/"), text);
+        EXPECT_EQ(r.outcome, platform::FetchOutcome::HttpError);
+        EXPECT_FALSE(r.NotFound());
+    }
+    int port;
+    {
+        CannedServer closed(Response("200 OK", ""), 0);
+        port = std::stoi(closed.host().substr(10));
+    }
+    const std::string dead = "http://127.0.0.1:" + std::to_string(port) + "/";
+    std::string text;
+    const platform::FetchResult refused = platform::FetchUrlAsText(dead, text);
+    EXPECT_EQ(refused.outcome, platform::FetchOutcome::ConnectFailed);
+    EXPECT_EQ(refused.Reason().rfind("connection failed (", 0), 0u) << refused.Reason();
+    EXPECT_EQ(platform::ProbeUrl(dead).outcome, platform::FetchOutcome::ConnectFailed);
+
+    platform::InternetTimeouts& timeouts = platform::DefaultInternetTimeouts();
+    const platform::InternetTimeouts saved = timeouts;
+    timeouts.totalMs = 200;
+    // Listens but never accepts: the kernel takes the connection, nobody answers.
+    CannedServer silent("", 0);
+    EXPECT_EQ(platform::FetchUrlAsText(silent.url("/"), text).outcome, platform::FetchOutcome::TimedOut);
+    EXPECT_EQ(platform::ProbeUrl(silent.url("/")).outcome, platform::FetchOutcome::TimedOut);
+    timeouts = saved;
+}
+
+TEST(Internet, ACancelledRequestEndsWithoutWaitingForItsTimeOut) {
+    platform::InternetTimeouts& timeouts = platform::DefaultInternetTimeouts();
+    const platform::InternetTimeouts saved = timeouts;
+    timeouts.totalMs = 60000;
+    // Listens but never accepts: the kernel takes the connection, nobody answers.
+    CannedServer silent("", 0);
+    platform::CancelFlag flag = platform::MakeCancelFlag();
+    std::thread canceller([flag] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        flag->store(true);
+    });
+    platform::FetchResult result;
+    {
+        platform::ScopedCancellation scope(flag);
+        std::string text;
+        result = platform::FetchUrlAsText(silent.url("/"), text);
+    }
+    canceller.join();
+    timeouts = saved;
+    EXPECT_EQ(result.outcome, platform::FetchOutcome::Cancelled);
+    EXPECT_FALSE(platform::CancellationRequested());  // the scope ended with the request
+}
+
+TEST(Internet, FailuresAreLoggedWithoutTheirQueryWhenTheCallerSaysSo) {
+    ScopedLogCapture log;
+    platform::FetchResult failed{platform::FetchOutcome::HttpError, 500, ""};
+    platform::LogFetchFailure("http://h/login.asp", failed);
+    platform::LogFetchFailure("http://h/x", platform::FetchResult{platform::FetchOutcome::Ok, 200, ""});
+    platform::LogFetchFailure("http://h/y",
+                              platform::FetchResult{platform::FetchOutcome::Cancelled, 0, ""});
+    const auto lines = log.Lines();
+    ASSERT_EQ(lines.size(), 2u) << log.Text();
+    EXPECT_EQ(lines[0].level, platform::LogLevel::Warning);
+    EXPECT_EQ(lines[0].category, "quorvel.net");
+    EXPECT_EQ(lines[0].message, "http://h/login.asp: HTTP status 500");
+    EXPECT_EQ(lines[1].level, platform::LogLevel::Debug);
 }
