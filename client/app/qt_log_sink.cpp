@@ -2,6 +2,9 @@
 
 #include <QLoggingCategory>
 
+#include <map>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -10,18 +13,21 @@
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcNet, "quorvel.net")
-Q_LOGGING_CATEGORY(lcData, "quorvel.data")
-Q_LOGGING_CATEGORY(lcXml, "quorvel.xml")
-Q_LOGGING_CATEGORY(lcUi, "quorvel.ui")
-Q_LOGGING_CATEGORY(lcOther, "quorvel")
-
+// One Qt category per core category name ("quorvel.net", "quorvel.skin", ...), made the
+// first time the name is logged, so QT_LOGGING_RULES filters every name the core uses.
 const QLoggingCategory& CategoryFor(std::string_view name) {
-    if (name == "quorvel.net") return lcNet();
-    if (name == "quorvel.data") return lcData();
-    if (name == "quorvel.xml") return lcXml();
-    if (name == "quorvel.ui") return lcUi();
-    return lcOther();
+    static std::mutex lock;
+    static std::map<std::string, std::unique_ptr<QLoggingCategory>, std::less<>> categories;
+    const std::lock_guard<std::mutex> guard(lock);
+    auto found = categories.find(name);
+    if (found == categories.end()) {
+        std::string key(name);
+        // QLoggingCategory keeps the pointer to its name: the map's key outlives it.
+        auto inserted = categories.emplace(std::move(key), nullptr).first;
+        inserted->second = std::make_unique<QLoggingCategory>(inserted->first.c_str());
+        found = inserted;
+    }
+    return *found->second;
 }
 
 }  // namespace
@@ -32,7 +38,6 @@ void RouteLogToQtCategories() {
         const QLoggingCategory& target = CategoryFor(category);
         // Core text is GBK (plain ASCII for addresses and reasons).
         QString text = ui::ToQString(message);
-        if (&target == &lcOther()) text.prepend(ui::ToQString(category) + QStringLiteral(": "));
         switch (level) {
             case platform::LogLevel::Debug:
                 qCDebug(target).noquote() << text;
