@@ -49,6 +49,7 @@ const std::vector<Strip>& Strips() {
         // Title buttons of the login and main windows.
         {"zxh.gif", {22, 18}, ButtonStyle::kTitleMinimise, "", kBlueKey},
         {"gb.gif", {22, 18}, ButtonStyle::kTitleClose, "", kBlueKey},
+        {"cd.gif", {22, 18}, ButtonStyle::kTitleMenu, "", kBlueKey},
         // Main window pages.
         {"cy.gif", {64, 26}, ButtonStyle::kHeaderTab, "常用", kBlueKey},
         {"fx.gif", {64, 26}, ButtonStyle::kHeaderTab, "分析", kBlueKey},
