@@ -29,7 +29,7 @@ int CClientApp::InitInstance() {
 
         int result;
         {
-            CMainDlg mainDlg(config, session, documents);
+            CMainDlg mainDlg(config, session, documents, shell_);
             ui::SetMainWindow(&mainDlg);
             result = mainDlg.exec();
             ui::SetMainWindow(nullptr);

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "client/app/client_app.h"
+#include "common/ui/desktop_shell.h"
 
 int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // for the web pages
@@ -9,5 +10,6 @@ int main(int argc, char** argv) {
     app.setApplicationName(QStringLiteral("Quorvel"));
     // The tray icon keeps no window open; the modal chain decides when the program ends.
     app.setQuitOnLastWindowClosed(false);
-    return CClientApp().InitInstance();
+    ui::DesktopShell shell;
+    return CClientApp(shell).InitInstance();
 }

@@ -109,9 +109,10 @@ void ButtonSheet(const QString& fileName, const char* background, QPoint origin,
             auto* button = new CKbcBmp(&surface);
             button->move(origin);
             button->SetImage(std::string("image\\") + strips[i].first, strips[i].second);
-            if (state == CKbcBmp::kHover) SetHover(button);
-            if (state == CKbcBmp::kPressed) button->setDown(true);
-            if (state == CKbcBmp::kSelected) button->SetSelected();
+            const auto frame = static_cast<CKbcBmp::Frame>(state);
+            if (frame == CKbcBmp::kHover) SetHover(button);
+            if (frame == CKbcBmp::kPressed) button->setDown(true);
+            if (frame == CKbcBmp::kSelected) button->SetSelected();
             const QRect area(origin - QPoint(gap / 2, gap / 2), button->size() + QSize(gap, gap));
             const QImage shot = surface.grab(area).toImage();
             painter.drawImage(gap / 2 + state * (button->width() + gap), gap / 2 + static_cast<int>(i) * (rowHeight + gap), shot);

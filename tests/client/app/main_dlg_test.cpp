@@ -26,7 +26,7 @@
 #include "common/platform/paths.h"
 #include "common/ui/kbc_bmp.h"
 #include "common/ui/modal_hook.h"
-#include "common/ui/shell_facade.h"
+#include "common/ui/recording_shell.h"
 #include "common/ui/text.h"
 
 namespace {
@@ -52,7 +52,7 @@ protected:
 
 TEST_F(MainDlgTest, GuestSeesGreetingAndRegisterLink) {
     LogInAs("guest", "");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     ASSERT_TRUE(main.IsSkinned());
     EXPECT_EQ(ui::FromQString(Control<CColorLabel>(main, ids::kGreeting)->text()),
               G("游客 您好!"));
@@ -67,7 +67,7 @@ TEST_F(MainDlgTest, GuestSeesGreetingAndRegisterLink) {
 
 TEST_F(MainDlgTest, LoggedInUserSeesNameLogoutAndPortalLink) {
     LogInAs("demo", "p&ss #1");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     EXPECT_EQ(ui::FromQString(Control<CColorLabel>(main, ids::kGreeting)->text()),
               G("demo 您好!"));
     EXPECT_FALSE(Control<CHtmlLabel>(main, ids::kLogoutLink)->isHidden());
@@ -80,14 +80,14 @@ TEST_F(MainDlgTest, LoggedInUserSeesNameLogoutAndPortalLink) {
 
 TEST_F(MainDlgTest, HistoryTextComesFromTheServer) {
     LogInAs("guest", "");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     const QString history = Control<CColorLabel>(main, ids::kHistoryText)->text();
     EXPECT_TRUE(history.contains(QStringLiteral("\r\n  \r\n"))) << history.toStdString();
 }
 
 TEST_F(MainDlgTest, PageButtonsShowOnePageAtATime) {
     LogInAs("guest", "");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     main.show();
     EXPECT_EQ(main.CurrentPage(), ids::kEvalPageButton);
     EXPECT_TRUE(Control<CKbcBmp>(main, ids::kEvalPageButton)->IsSelected());
@@ -109,7 +109,7 @@ TEST_F(MainDlgTest, PageButtonsShowOnePageAtATime) {
 
 TEST_F(MainDlgTest, TrayMenuCommandsReachTheShell) {
     LogInAs("demo", "demo123");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     QMenu menu;
     BuildTrayMenu(&menu);
     QStringList order;
@@ -118,7 +118,8 @@ TEST_F(MainDlgTest, TrayMenuCommandsReachTheShell) {
     EXPECT_EQ(order.join(' '), "32773 32774 - 32775 32776 - 32777 32778 - 32779 32772 32771");
     EXPECT_EQ(main.Tray()->DefaultCommand(), ids::kCmdShowOrMinimise);
 
-    ui::ShellRecorder shell;
+    ui::RecordingShell& shell = shell_;
+    shell.Clear();
     for (int id : {ids::kCmdMakerSite, ids::kCmdProducts, ids::kCmdHelp, ids::kCmdUpdate,
                    ids::kCmdRepair, ids::kUpgradeLink, ids::kComplaintLink})
         main.OnCommand(id);
@@ -139,7 +140,7 @@ TEST_F(MainDlgTest, TrayMenuCommandsReachTheShell) {
 
 TEST_F(MainDlgTest, TrayDoubleClickTogglesMinimised) {
     LogInAs("guest", "");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     main.show();
     main.Tray()->HandleTrayEvent(ids::kTrayMenu, CSystemTray::kLeftDoubleClick);
     EXPECT_TRUE(main.IsMinimisedByClient());
@@ -154,25 +155,26 @@ TEST_F(MainDlgTest, AdvertisementsFromFileElseBuiltIn) {
     WriteFile("Advertise.XML",
               "<A><MainAdvts LinkUrl=\"http://ads.example/x\">image\\ad_3.gif</MainAdvts></A>");
     {
-        CMainDlg main(config_, session_, *documents_);
+        CMainDlg main(config_, session_, *documents_, shell_);
         EXPECT_EQ(main.AdWindow(0)->Picture(), "image\\ad_3.gif");
         EXPECT_EQ(main.AdWindow(0)->Link(), "http://ads.example/x");
         EXPECT_EQ(main.AdWindow(1)->Picture(), "image\\ad_2.gif");
         EXPECT_EQ(main.AdWindow(1)->Link(), Url("/maker", "/"));
-        ui::ShellRecorder shell;
+        ui::RecordingShell& shell = shell_;
+        shell.Clear();
         QTest::mouseClick(main.AdWindow(0), Qt::LeftButton);
         ASSERT_EQ(shell.Requests().size(), 1u);
         EXPECT_EQ(shell.Requests()[0].target, "http://ads.example/x");
     }
     WriteFile("Advertise.XML", "<A><MainAdvts LinkUrl=\"\">image\\ad_3.gif</MainAdvts></A>");
     {
-        CMainDlg main(config_, session_, *documents_);
+        CMainDlg main(config_, session_, *documents_, shell_);
         EXPECT_EQ(main.AdWindow(0)->Picture(), "image\\ad_1.gif");
         EXPECT_EQ(main.AdWindow(0)->Link(), Url("/portal", "/"));
     }
     WriteFile("Advertise.XML", "<A><MainAdvts LinkUrl=\"http://x/\">image\\none.gif</MainAdvts></A>");
     {
-        CMainDlg main(config_, session_, *documents_);
+        CMainDlg main(config_, session_, *documents_, shell_);
         main.show();
         EXPECT_FALSE(main.AdWindow(0)->isVisible());  // picture missing: hidden
         EXPECT_TRUE(main.AdWindow(1)->isVisible());
@@ -181,7 +183,7 @@ TEST_F(MainDlgTest, AdvertisementsFromFileElseBuiltIn) {
 
 TEST_F(MainDlgTest, EnterDoesNothingAndEscapeExits) {
     LogInAs("guest", "");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     int result = -5;
     QTimer::singleShot(0, &main, [&] {
         QTest::keyClick(&main, Qt::Key_Return);
@@ -197,7 +199,7 @@ TEST_F(MainDlgTest, EnterDoesNothingAndEscapeExits) {
 
 TEST_F(MainDlgTest, TopMostOnlyForTheFirstTwoSeconds) {
     LogInAs("guest", "");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     main.show();
     EXPECT_TRUE(main.windowFlags() & Qt::WindowStaysOnTopHint);
     QTest::qWait(2300);
@@ -266,7 +268,7 @@ TEST_F(MainDlgTest, LogoutOpensALoginThatWaitsAndASecondLoginOpensAFreshMainWind
         },
     };
     driver.Start();
-    EXPECT_EQ(CClientApp().InitInstance(), 0);
+    EXPECT_EQ(CClientApp(shell_).InitInstance(), 0);
     EXPECT_EQ(driver.seen.size(), 4u);
     EXPECT_TRUE(waited);
     EXPECT_TRUE(answers.Prompts().empty());
@@ -276,7 +278,7 @@ TEST_F(MainDlgTest, ClosingTheLoginWindowEndsTheRun) {
     ChainDriver driver;
     driver.steps = {[](QWidget* w) { QTimer::singleShot(0, w, [w] { w->close(); }); }};
     driver.Start();
-    EXPECT_EQ(CClientApp().InitInstance(), 0);
+    EXPECT_EQ(CClientApp(shell_).InitInstance(), 0);
     EXPECT_EQ(driver.seen.size(), 1u);
 }
 
