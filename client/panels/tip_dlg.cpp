@@ -5,7 +5,9 @@
 #include <QPainter>
 
 #include "client/panels/color_label.h"
+#include "client/panels/tip_layout.h"
 #include "common/platform/paths.h"
+#include "common/ui/centre_stretch.h"
 #include "common/ui/color.h"
 #include "common/ui/dialog_units.h"
 #include "common/ui/kbc_bmp.h"
@@ -20,6 +22,10 @@ constexpr char kCaption[] = "Quorvel";
 constexpr ui::ColorRef kButtonKey = 255;  // pure red
 constexpr int kButtonTopDlu = 33;
 constexpr int kButtonGap = 8;
+constexpr int kTextMargin = 8;    // blank pixels each side of the message
+constexpr int kMaxWidth = 360;    // the widest a long message makes the window
+
+QRect TemplateLabelRect() { return ui::DluRect(0, 14, 85, 17); }
 
 CKbcBmp* MakeButton(QWidget* parent, int id) {
     auto* button = new CKbcBmp(parent);
@@ -41,9 +47,10 @@ CTipDlg::CTipDlg(QWidget* owner)
     setModal(true);
     resize(ui::DluSize(87, 50));
     label_->setObjectName(QString::number(kIdMessage));
-    label_->setGeometry(ui::DluRect(0, 14, 85, 17));
+    label_->setGeometry(TemplateLabelRect());
     label_->setAlignment(Qt::AlignCenter);
     label_->setWordWrap(true);
+    label_->setContentsMargins(kTextMargin, 0, kTextMargin, 0);
     okCentre_->setText(QStringLiteral("确定"));
     okLeft_->setText(QStringLiteral("确定"));
     cancel_->setText(QStringLiteral("取消"));
@@ -53,13 +60,13 @@ CTipDlg::CTipDlg(QWidget* owner)
     ui::DragByAnyPoint(this);
 }
 
-void CTipDlg::SetMessage(const std::string& message, int ask) {
+void CTipDlg::SetMessage(const std::string& message, Style style) {
     message_ = message;
-    ask_ = ask;
+    style_ = style;
 }
 
 int CTipDlg::DoModal() {
-    if (auto answer = ui::ModalHook::Answer({"CTipDlg", kCaption, message_, ask_ != 0})) {
+    if (auto answer = ui::ModalHook::Answer({"CTipDlg", kCaption, message_, style_ == kQuestion})) {
         return *answer;
     }
     if (!InitDialog()) return ui::kIdCancel;
@@ -77,8 +84,29 @@ bool CTipDlg::InitDialog() {
         return false;
     }
 
-    const int buttonTop = ui::DluToPixelsY(kButtonTopDlu);
-    if (ask_ != 0) {
+    label_->textColor = ui::Rgb(204, 10, 10);
+    label_->setText(ui::ToQString(message_));
+    PlaceButtons(FitToMessage());
+    update();
+    return true;
+}
+
+int CTipDlg::FitToMessage() {
+    const TipTemplate tip{background_.Size(), TemplateLabelRect(), kTextMargin, kMaxWidth};
+    const TipLayout layout = LayOutTip(tip, label_->fontMetrics(), label_->text());
+    label_->setGeometry(layout.label);
+    face_ = ui::StretchFromCentre(background_.Bitmap(), layout.window);
+    if (layout.window != tip.window) {
+        setFixedSize(face_.size());
+        if (const auto region = CSkinImage::RegionOf(face_)) setMask(*region);
+    }
+    return layout.extraHeight;
+}
+
+// The buttons keep their distance from the bottom of the window.
+void CTipDlg::PlaceButtons(int extraHeight) {
+    const int buttonTop = ui::DluToPixelsY(kButtonTopDlu) + extraHeight;
+    if (style_ == kQuestion) {
         cancel_->SetImage("image\\tipcancel.gif", kButtonKey);
         okLeft_->SetImage("image\\tipok.gif", kButtonKey);
         const int pairWidth = okLeft_->width() + kButtonGap + cancel_->width();
@@ -95,11 +123,6 @@ bool CTipDlg::InitDialog() {
         okLeft_->hide();
         cancel_->hide();
     }
-
-    label_->textColor = ui::Rgb(204, 10, 10);
-    label_->setText(ui::ToQString(message_));
-    update();
-    return true;
 }
 
 void CTipDlg::accept() { done(ui::kIdOk); }
@@ -108,7 +131,7 @@ void CTipDlg::reject() { done(ui::kIdCancel); }
 
 void CTipDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    background_.Draw(painter);
+    painter.drawImage(QPoint(0, 0), face_);
 }
 
 void CTipDlg::keyPressEvent(QKeyEvent* event) {

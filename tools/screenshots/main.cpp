@@ -156,16 +156,21 @@ void Buttons() {
 
 void TipWindows() {
     CTipDlg info;
-    info.SetMessage("\xB2\xE9\xD5\xD2\xB3\xC9\xB9\xA6!", 0);  // "查找成功!"
+    info.SetMessage("\xB2\xE9\xD5\xD2\xB3\xC9\xB9\xA6!", CTipDlg::kInformation);  // "查找成功!"
     if (info.InitDialog()) Save(GrabShaped(&info), "tip_information.png");
     CTipDlg question;
-    question.SetMessage("\xC8\xB7\xB6\xA8\xD2\xAA\xCD\xCB\xB3\xF6\xC2\xF0?", 1);  // "确定要退出吗?"
+    question.SetMessage("\xC8\xB7\xB6\xA8\xD2\xAA\xCD\xCB\xB3\xF6\xC2\xF0?", CTipDlg::kQuestion);  // "确定要退出吗?"
     if (question.InitDialog()) Save(GrabShaped(&question), "tip_question.png");
     CTipDlg longer;
     longer.SetMessage(
         "\xD5\xD2\xB2\xBB\xB5\xBD\xB8\xC3\xB9\xC9\xC6\xB1\xBB\xF2\xB8\xC3\xB9\xC9\xC6\xB1\xCE\xDE\xC6\xC0\xB2\xE2\xC4\xDA\xC8\xDD\xA3\xA1",
-        0);  // "找不到该股票或该股票无评测内容！"
+        CTipDlg::kInformation);  // "找不到该股票或该股票无评测内容！"
     if (longer.InitDialog()) Save(GrabShaped(&longer), "tip_long_message.png");
+    CTipDlg longest;  // wider than the limit: the window grows in height too
+    longest.SetMessage(ui::FromQString(QStringLiteral("服务器暂时无法连接，评测数据未能更新。请检查网络设置或稍后再试；"
+                                                      "如问题持续存在，请使用在线修复。")),
+                       CTipDlg::kQuestion);
+    if (longest.InitDialog()) Save(GrabShaped(&longest), "tip_longest_message.png");
 }
 
 CColorLabel* Label(QWidget* parent, const QRect& rect, const QString& text, ui::ColorRef colour, int pixelSize = 12) {

@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     }
     {
         CTipDlg tip;
-        tip.SetMessage(platform::Utf8ToLocalText("用户名或密码错误!"), 0);
+        tip.SetMessage(platform::Utf8ToLocalText("用户名或密码错误!"), CTipDlg::kInformation);
         tip.InitDialog();
         Shoot(tip, "shell_tip.png");
     }
