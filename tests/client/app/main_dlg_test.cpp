@@ -2,9 +2,11 @@
 // commands through the shell facade, advertisements, keys, and the logout chain.
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -22,6 +24,7 @@
 #include "client/app/system_tray.h"
 #include "client/panels/color_label.h"
 #include "client/panels/skin_page.h"
+#include "client/widgets/html_ctl.h"
 #include "client/widgets/html_label.h"
 #include "common/platform/paths.h"
 #include "common/ui/kbc_bmp.h"
@@ -195,6 +198,100 @@ TEST_F(MainDlgTest, EnterDoesNothingAndEscapeExits) {
     EXPECT_EQ(result, CMainDlg::kExited);
     EXPECT_TRUE(main.IsClosing());
     EXPECT_FALSE(main.Tray()->IsEnabled());
+}
+
+TEST_F(MainDlgTest, ExitFadesOutOnceAndNothingArrivingMeanwhileRuns) {
+    LogInAs("demo", "demo123");
+    CMainDlg main(config_, session_, *documents_, shell_);
+    QSignalSpy finished(&main, &QDialog::finished);
+    bool fadingAfterTheCall = false;
+    double opacityMidway = 1.0;
+    QTimer::singleShot(0, &main, [&] {
+        main.OnCommand(ids::kCmdExit);
+        // The call returns at once: the window is still there, fading.
+        fadingAfterTheCall = main.isVisible() && main.IsFading() && main.IsClosing();
+        shell_.Clear();
+        QTimer::singleShot(80, &main, [&] {
+            opacityMidway = main.windowOpacity();
+            for (int id : {ids::kCmdHelp, ids::kCmdUpdate, ids::kComplaintLink, ids::kLogoutLink,
+                           ids::kCmdShowOrMinimise, ids::kMinimise})
+                main.OnCommand(id);
+            main.Tray()->HandleTrayEvent(ids::kTrayMenu, CSystemTray::kLeftDoubleClick);
+            QTest::mouseClick(Control<CKbcBmp>(main, ids::kToolsPageButton), Qt::LeftButton);
+            QTest::mouseClick(Control<CKbcBmp>(main, ids::kClose), Qt::LeftButton);
+            QTest::keyClick(&main, Qt::Key_Escape);
+            EXPECT_FALSE(main.close());
+            EXPECT_TRUE(main.isVisible());
+            EXPECT_TRUE(main.IsFading());
+        });
+    });
+    EXPECT_EQ(main.exec(), CMainDlg::kExited);
+    QTest::qWait(300);  // a second ending would come after the first
+    EXPECT_TRUE(fadingAfterTheCall);
+    EXPECT_GT(opacityMidway, 0.0);
+    EXPECT_LT(opacityMidway, 1.0);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(main.result(), CMainDlg::kExited);
+    EXPECT_TRUE(shell_.Requests().empty());
+    EXPECT_FALSE(main.IsMinimisedByClient());
+    EXPECT_EQ(main.CurrentPage(), ids::kEvalPageButton);
+    EXPECT_FALSE(main.IsFading());
+}
+
+TEST_F(MainDlgTest, EscapeExitsWhileTheWebStripHasTheFocus) {
+    LogInAs("guest", "");
+    CMainDlg main(config_, session_, *documents_, shell_);
+    ASSERT_NE(main.WebStrip(), nullptr);
+    QPointer<QWidget> focused;
+    QTimer::singleShot(0, &main, [&] {
+        main.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
+        main.WebStrip()->setFocus();
+        for (int i = 0; i < 100 && !QApplication::focusWidget(); ++i) QTest::qWait(20);
+        focused = QApplication::focusWidget();
+        if (focused) QTest::keyClick(focused, Qt::Key_Escape);
+        if (!main.IsClosing()) main.done(-1);  // Esc was lost: end the run so the test fails
+    });
+    EXPECT_EQ(main.exec(), CMainDlg::kExited);
+    ASSERT_FALSE(focused.isNull());
+    EXPECT_TRUE(main.WebStrip()->isAncestorOf(focused) || focused == main.WebStrip());
+}
+
+TEST_F(MainDlgTest, WithoutATrayTheMenuOpensFromTheTitleBar) {
+    LogInAs("guest", "");
+    CMainDlg main(config_, session_, *documents_, shell_);
+    main.show();
+    ASSERT_FALSE(main.Tray()->IsEnabled());  // the offscreen desktop has no notification area
+    CKbcBmp* button = main.MenuButton();
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->isVisible());
+    // A title button like the others, just left of the minimise button.
+    const QRect minimise = Control<CKbcBmp>(main, ids::kMinimise)->geometry();
+    EXPECT_EQ(button->size(), minimise.size());
+    EXPECT_EQ(button->y(), minimise.y());
+    EXPECT_LT(button->geometry().right(), minimise.left());
+    EXPECT_LE(minimise.left() - button->geometry().right(), 4);
+
+    QMenu* menu = main.Tray()->Menu();
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->defaultAction(), main.Command(ids::kCmdShowOrMinimise));
+    QAction* help = main.Command(ids::kCmdHelp);
+    ASSERT_TRUE(menu->actions().contains(help));
+    shell_.Clear();
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(help).center());
+    ASSERT_EQ(shell_.Requests().size(), 1u);
+    EXPECT_EQ(shell_.Requests()[0].target, Url("/product", "/sysm.html"));
+    EXPECT_FALSE(menu->isVisible());
+
+    // A right click on the title band opens it too; one further down does not.
+    QContextMenuEvent onTitle(QContextMenuEvent::Mouse, QPoint(120, 30), main.mapToGlobal(QPoint(120, 30)));
+    QApplication::sendEvent(&main, &onTitle);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    QContextMenuEvent below(QContextMenuEvent::Mouse, QPoint(120, 560), main.mapToGlobal(QPoint(120, 560)));
+    QApplication::sendEvent(&main, &below);
+    EXPECT_FALSE(menu->isVisible());
 }
 
 TEST_F(MainDlgTest, TopMostOnlyForTheFirstTwoSeconds) {
