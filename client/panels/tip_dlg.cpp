@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "client/panels/color_label.h"
-#include "client/panels/tip_layout.h"
+#include "client/panels/tip_message_fit.h"
 #include "common/platform/paths.h"
 #include "common/ui/centre_stretch.h"
 #include "common/ui/color.h"
@@ -93,14 +93,14 @@ bool CTipDlg::InitDialog() {
 
 int CTipDlg::FitToMessage() {
     const TipTemplate tip{background_.Size(), TemplateLabelRect(), kTextMargin, kMaxWidth};
-    const TipLayout layout = LayOutTip(tip, label_->fontMetrics(), label_->text());
-    label_->setGeometry(layout.label);
-    face_ = ui::StretchFromCentre(background_.Bitmap(), layout.window);
-    if (layout.window != tip.window) {
+    const TipFit fit = FitTipToMessage(tip, label_->fontMetrics(), label_->text());
+    label_->setGeometry(fit.label);
+    face_ = ui::StretchFromCentre(background_.Bitmap(), fit.window);
+    if (fit.window != tip.window) {
         setFixedSize(face_.size());
         if (const auto region = CSkinImage::RegionOf(face_)) setMask(*region);
     }
-    return layout.extraHeight;
+    return fit.extraHeight;
 }
 
 // The buttons keep their distance from the bottom of the window.

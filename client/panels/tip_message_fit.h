@@ -8,7 +8,7 @@
 #include <QSize>
 #include <QString>
 
-struct TipLayout {
+struct TipFit {
     QSize window;          // the window's size
     QRect label;           // the message label's rectangle in the window
     int extraHeight = 0;   // how much taller than the template the window is
@@ -24,4 +24,4 @@ struct TipTemplate {
 // Flags the label draws its text with (centred, wrapped at word boundaries).
 inline constexpr int kTipTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
-TipLayout LayOutTip(const TipTemplate& tip, const QFontMetrics& metrics, const QString& text);
+TipFit FitTipToMessage(const TipTemplate& tip, const QFontMetrics& metrics, const QString& text);

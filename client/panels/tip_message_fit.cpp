@@ -1,9 +1,9 @@
-#include "client/panels/tip_layout.h"
+#include "client/panels/tip_message_fit.h"
 
 #include <algorithm>
 #include <climits>
 
-TipLayout LayOutTip(const TipTemplate& tip, const QFontMetrics& metrics, const QString& text) {
+TipFit FitTipToMessage(const TipTemplate& tip, const QFontMetrics& metrics, const QString& text) {
     const auto wrapped = [&](int width) {
         return metrics.boundingRect(QRect(0, 0, std::max(1, width), INT_MAX / 2), kTipTextFlags, text).size();
     };
