@@ -105,7 +105,7 @@ void CHtmlLabel::SetBkMode(BkMode mode) {
     InvalidateBackground();
 }
 
-void CHtmlLabel::SetBkEffect(int effect, int granularity) {
+void CHtmlLabel::SetBkEffect(background_effect::Effect effect, int granularity) {
     bkEffect_ = effect;
     bkGranularity_ = granularity;
     InvalidateBackground();

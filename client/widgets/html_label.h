@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "client/widgets/background_effect.h"
 #include "client/widgets/html_subset.h"
 #include "common/ui/color.h"
 
@@ -73,7 +74,7 @@ public:
     void SetBkColor(ui::ColorRef color);    // all three background colours
     void SetBkColor3(ui::ColorRef bk, ui::ColorRef mid, ui::ColorRef end);
     void SetBkMode(BkMode mode);
-    void SetBkEffect(int effect, int granularity = 5);
+    void SetBkEffect(background_effect::Effect effect, int granularity = 5);
     void SetMargins(int x, int y);
     void SetAlign(Align align);
     void SetImageZoom(int widthPercent, int heightPercent);
@@ -129,7 +130,7 @@ private:
     ui::ColorRef bkColor_, bkMidColor_, bkEndColor_;
     ui::ShellFacade* shell_;
     BkMode bkMode_ = kPaintedMode;
-    int bkEffect_ = 0;
+    background_effect::Effect bkEffect_ = background_effect::kSolid;
     int bkGranularity_ = 5;
     int marginX_ = 0, marginY_ = 0;
     Align align_ = kAlignFromStatic;

@@ -259,7 +259,7 @@ void RichTextLabels() {
     board.setPalette(palette);
     board.setAutoFillBackground(true);
     const struct {
-        int effect;
+        background_effect::Effect effect;
         const char* name;
     } effects[] = {{background_effect::kSolid, "solid"},       {background_effect::kHGradient, "hgradient"},
                    {background_effect::kVGradient, "vgradient"}, {background_effect::k3HGradient, "3hgradient"},
