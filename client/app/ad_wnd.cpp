@@ -7,14 +7,17 @@
 #include "common/platform/paths.h"
 #include "common/ui/shell_facade.h"
 
-bool CAdWnd::Create(QWidget* parent, const std::string& link, const std::string& picture) {
-    setParent(parent);
+CAdWnd::CAdWnd(QWidget* parent, ui::ShellFacade& shell, const std::string& link,
+               const std::string& picture)
+    : QWidget(parent), shell_(shell), link_(link), picture_(picture) {
     setObjectName(QString::number(ids::kAdDialog));
-    link_ = link;
-    picture_ = picture;
     setCursor(Qt::PointingHandCursor);
     hide();
-    if (!image_.Load(platform::JoinPath(platform::ProgramDirectory(), picture))) return false;
+    created_ = LoadPicture();
+}
+
+bool CAdWnd::LoadPicture() {
+    if (!image_.Load(platform::JoinPath(platform::ProgramDirectory(), picture_))) return false;
     if (!image_.ShapeWindow(this)) return false;
     update();
     return true;
@@ -26,5 +29,5 @@ void CAdWnd::paintEvent(QPaintEvent*) {
 }
 
 void CAdWnd::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && !link_.empty()) ui::ShellFacade::OpenUrl(link_);
+    if (event->button() == Qt::LeftButton && !link_.empty()) shell_.OpenUrl(link_);
 }

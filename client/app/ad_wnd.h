@@ -1,6 +1,6 @@
 #pragma once
 // CAdWnd: an advertisement picture in the main window, shaped like its picture, with the
-// hand cursor; a left click opens its link.
+// hand cursor; a left click opens its link through the shell it was given.
 #include "client/app/window_layer.h"
 #include <QWidget>
 
@@ -8,16 +8,20 @@
 
 #include "common/ui/skin_image.h"
 
+namespace ui {
+class ShellFacade;
+}
+
 class CAdWnd : public QWidget {
     Q_OBJECT
 public:
-    CAdWnd() = default;
+    // A child of `parent` showing the picture (relative to the program directory, e.g.
+    // "image\\ad_1.gif") and opening `link`. It starts hidden; IsCreated() is false when
+    // the picture could not be loaded or shaped, and the window then stays hidden.
+    CAdWnd(QWidget* parent, ui::ShellFacade& shell, const std::string& link,
+           const std::string& picture);
 
-    // Creates the window as a child of `parent` with the picture (relative to the
-    // program directory, e.g. "image\\ad_1.gif") and the link. False when the picture
-    // cannot be loaded or shaped; the window then stays hidden.
-    bool Create(QWidget* parent, const std::string& link, const std::string& picture);
-
+    bool IsCreated() const { return created_; }
     const std::string& Link() const { return link_; }
     const std::string& Picture() const { return picture_; }
 
@@ -26,7 +30,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    std::string link_;
-    std::string picture_;
+    bool LoadPicture();
+
+    ui::ShellFacade& shell_;
+    const std::string link_;
+    const std::string picture_;
     CSkinImage image_;
+    bool created_ = false;
 };

@@ -47,7 +47,7 @@ int CClientApp::InitInstance() {
 
         int result;
         {
-            CMainDlg mainDlg(config, session, documents);
+            CMainDlg mainDlg(config, session, documents, shell_);
             if (!mainDlg.IsSkinned()) return SkinMissing(config, "the main window's skin pictures");
             ui::SetMainWindow(&mainDlg);
             result = mainDlg.exec();

@@ -137,7 +137,7 @@ bool CLoginDlg::LoadSkin() {
     };
     for (const LinkSpec& link : links) {
         link.label->SetFont(LinkFont());
-        link.label->SetBkMode(1);
+        link.label->SetBkMode(CHtmlLabel::kTransparentMode);
         link.label->SetLinkColors(kLinkColor, false, kLinkHoverColor, true);
         link.label->SetHyperlink(Gbk(link.text), link.url, false);
     }

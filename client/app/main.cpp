@@ -7,6 +7,7 @@
 
 #include "client/app/client_app.h"
 #include "client/app/qt_log_sink.h"
+#include "common/ui/desktop_shell.h"
 
 namespace {
 
@@ -39,5 +40,6 @@ int main(int argc, char** argv) {
     // or hidden with QT_LOGGING_RULES (see README).
     RouteLogToQtCategories();
     CloseFirstWindowForTesting();
-    return CClientApp().InitInstance();
+    ui::DesktopShell shell;
+    return CClientApp(shell).InitInstance();
 }

@@ -1,11 +1,16 @@
 #include "client/app/main_dlg.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
-#include <QEventLoop>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPropertyAnimation>
+#include <QShortcut>
 #include <QTimerEvent>
 #include <QWindow>
 
@@ -43,6 +48,7 @@ constexpr ui::ColorRef kHistoryColor = 0x856323;
 constexpr ui::ColorRef kLogoutColor = 0x0000CC;
 constexpr ui::ColorRef kComplaintColor = 0x900306;
 constexpr ui::ColorRef kWhite = 0xFFFFFF;
+constexpr int kFadeMs = 200;
 
 template <typename W>
 W* Named(W* widget, int id) {
@@ -63,10 +69,11 @@ QFont LinkFont() {
     return font;
 }
 
-void SetUpLink(CHtmlLabel* link, ui::ColorRef normal, bool normalUnderline, ui::ColorRef hover,
-               const std::string& text, const std::string& url) {
+void SetUpLink(CHtmlLabel* link, ui::ShellFacade& shell, ui::ColorRef normal, bool normalUnderline,
+               ui::ColorRef hover, const std::string& text, const std::string& url) {
+    link->SetShell(shell);
     link->SetFont(LinkFont());
-    link->SetBkMode(1);
+    link->SetBkMode(CHtmlLabel::kTransparentMode);
     link->SetLinkColors(normal, normalUnderline, hover, true);
     link->SetHyperlink(text, url, false);
 }
@@ -74,22 +81,27 @@ void SetUpLink(CHtmlLabel* link, ui::ColorRef normal, bool normalUnderline, ui::
 }  // namespace
 
 CMainDlg::CMainDlg(const ClientConfig& config, const Session& session, DocumentSource& documents,
-                   QWidget* parent)
+                   ui::ShellFacade& shell, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
       config_(config),
       session_(session),
-      documents_(documents) {
+      documents_(documents),
+      shell_(shell) {
     setObjectName(QString::number(ids::kMainDialog));
     setWindowIcon(AppIcon());
     setWindowTitle(QStringLiteral("Quorvel"));
     resize(ui::DluSize(565, 390));
+    CreateCommands();
     BuildControls();
+    ConnectControls();
     LoadHistory();
     AddTrayIcon();
     CreateWebStrip();
     skinned_ = ApplySkinAndLinks();
     if (!skinned_) return;
     CreateAdverts();
+    // Without a notification area the tray menu opens from the window itself.
+    if (!tray_->IsEnabled()) CreateMenuButton();
     topMostTimer_ = startTimer(ids::kTopMostMs);
 }
 
@@ -99,6 +111,45 @@ CMainDlg::~CMainDlg() { BeginClosing(); }
 // running program's).
 std::string CMainDlg::ProgramDir() const {
     return config_.programDirectory.empty() ? platform::ProgramDirectory() : config_.programDirectory;
+}
+
+void CMainDlg::CreateCommands() {
+    commands_ = new QActionGroup(this);
+    commands_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    const struct {
+        int id;
+        void (CMainDlg::*run)();
+    } commands[] = {
+        {ids::kCmdMakerSite, &CMainDlg::OpenMakerSite},
+        {ids::kCmdProducts, &CMainDlg::OpenProductsPage},
+        {ids::kCmdShowOrMinimise, &CMainDlg::ShowOrMinimise},
+        {ids::kCmdNewsList, &CMainDlg::ShowNewsList},
+        {ids::kCmdUpdate, &CMainDlg::StartUpdater},
+        {ids::kCmdRepair, &CMainDlg::StartRepairTool},
+        {ids::kCmdHelp, &CMainDlg::OpenHelp},
+        {ids::kCmdAbout, &CMainDlg::ShowAbout},
+        {ids::kCmdExit, &CMainDlg::Exit},
+        {ids::kMinimise, &CMainDlg::Minimise},
+        {ids::kClose, &CMainDlg::Exit},
+        {ids::kLogoutLink, &CMainDlg::Logout},
+        {ids::kUpgradeLink, &CMainDlg::StartUpdater},
+        {ids::kComplaintLink, &CMainDlg::OpenComplaintMail},
+    };
+    for (const auto& command : commands) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::number(command.id));
+        action->setData(command.id);
+        commands_->addAction(action);
+        connect(action, &QAction::triggered, this, command.run);
+    }
+    // Esc exits wherever the keyboard focus is inside the window, the web strip included.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, Command(ids::kCmdExit), &QAction::trigger);
+}
+
+QAction* CMainDlg::Command(int id) const {
+    return findChild<QAction*>(QString::number(id), Qt::FindDirectChildrenOnly);
 }
 
 // Controls stand where the main picture's layout puts them (the window is 565 x 390
@@ -113,15 +164,11 @@ void CMainDlg::BuildControls() {
     for (int i = 0; i < 3; ++i) {
         pageButtons_[i] = Named(new CKbcBmp(this), pageIds[i]);
         ui::Place(pageButtons_[i], *pageAreas[i]);
-        const int id = pageIds[i];
-        connect(pageButtons_[i], &CKbcBmp::clicked, this, [this, id] { OnCommand(id); });
     }
     minimiseButton_ = Named(new CKbcBmp(this), ids::kMinimise);
     ui::Place(minimiseButton_, layout::kMinimise);
-    connect(minimiseButton_, &CKbcBmp::clicked, this, [this] { OnCommand(ids::kMinimise); });
     closeButton_ = Named(new CKbcBmp(this), ids::kClose);
     ui::Place(closeButton_, layout::kClose);
-    connect(closeButton_, &CKbcBmp::clicked, this, [this] { OnCommand(ids::kClose); });
 
     historyCaption_ = Named(new CColorLabel(this), ids::kHistoryCaption);
     historyCaption_->setText(QStringLiteral("经典历史评测记录回顾："));
@@ -153,12 +200,19 @@ void CMainDlg::BuildControls() {
     ui::Place(accountLink_, layout::kAccountLink);
     recommendLink_ = Named(new CHtmlLabel(this), ids::kRecommendLink);
     ui::Place(recommendLink_, layout::kRecommendLink);
+}
 
+void CMainDlg::ConnectControls() {
+    pageGroup_ = new QButtonGroup(this);
+    pageGroup_->setExclusive(false);
+    for (int i = 0; i < 3; ++i) pageGroup_->addButton(pageButtons_[i], ids::kEvalPageButton + i);
+    connect(pageGroup_, &QButtonGroup::idClicked, this, &CMainDlg::ShowPage);
+    connect(minimiseButton_, &CKbcBmp::clicked, Command(ids::kMinimise), &QAction::trigger);
+    connect(closeButton_, &CKbcBmp::clicked, Command(ids::kClose), &QAction::trigger);
     // The window handles these clicks itself; their URL "HHHH" opens nothing.
-    connect(logoutLink_, &CHtmlLabel::clicked, this, [this] { OnCommand(ids::kLogoutLink); });
-    connect(upgradeLink_, &CHtmlLabel::clicked, this, [this] { OnCommand(ids::kUpgradeLink); });
-    connect(complaintLink_, &CHtmlLabel::clicked, this,
-            [this] { OnCommand(ids::kComplaintLink); });
+    connect(logoutLink_, &CHtmlLabel::clicked, Command(ids::kLogoutLink), &QAction::trigger);
+    connect(upgradeLink_, &CHtmlLabel::clicked, Command(ids::kUpgradeLink), &QAction::trigger);
+    connect(complaintLink_, &CHtmlLabel::clicked, Command(ids::kComplaintLink), &QAction::trigger);
 }
 
 // The history document loads off the window thread; only the history line waits for it
@@ -174,16 +228,14 @@ void CMainDlg::LoadHistory() {
 
 void CMainDlg::AddTrayIcon() {
     tray_ = new CSystemTray(this);
-    connect(tray_, &CSystemTray::Command, this, &CMainDlg::OnCommand);
     // Without a notification area the client runs without icon and menu.
     tray_->AddIcon(this, ids::kTrayNotify, "Quorvel", AppIcon(), ids::kTrayMenu);
     tray_->SetDefaultItem(ids::kTrayDefaultPosition, true);
 }
 
 void CMainDlg::CreateWebStrip() {
-    webStrip_ = new CHtmlCtl(this);
-    if (webStrip_->CreateFromStatic(ids::kWebStrip, this))
-        webStrip_->Navigate(HostUrl(config_.hosts.productSite, "/zs/zs.html"));
+    webStrip_ = CHtmlCtl::OverPlaceholder(ids::kWebStrip, this);
+    if (webStrip_) webStrip_->Navigate(HostUrl(config_.hosts.productSite, "/zs/zs.html"));
 }
 
 bool CMainDlg::ApplySkinAndLinks() {
@@ -228,20 +280,20 @@ void CMainDlg::SetUpLinks() {
         ui::Place(greeting_, skin::main_window::kGreetingAlone);
         greeting_->setAlignment(Qt::AlignCenter);
     } else {
-        SetUpLink(logoutLink_, kLogoutColor, true, kLogoutColor, Gbk("注销"), CHtmlLabel::kNoNavigationUrl);
+        SetUpLink(logoutLink_, shell_, kLogoutColor, true, kLogoutColor, Gbk("注销"), CHtmlLabel::kNoNavigationUrl);
     }
-    SetUpLink(complaintLink_, kComplaintColor, false, kComplaintColor, Gbk("投诉建议"),
+    SetUpLink(complaintLink_, shell_, kComplaintColor, false, kComplaintColor, Gbk("投诉建议"),
               CHtmlLabel::kNoNavigationUrl);
-    SetUpLink(upgradeLink_, kLogoutColor, true, kLogoutColor, Gbk("立即升级"), CHtmlLabel::kNoNavigationUrl);
+    SetUpLink(upgradeLink_, shell_, kLogoutColor, true, kLogoutColor, Gbk("立即升级"), CHtmlLabel::kNoNavigationUrl);
     if (guest)
-        SetUpLink(accountLink_, kWhite, false, kWhite, Gbk("注册"),
+        SetUpLink(accountLink_, shell_, kWhite, false, kWhite, Gbk("注册"),
                   HostUrl(hosts.accountPortal, "/Web/Register.aspx?fromkey=client"));
     else
-        SetUpLink(accountLink_, kWhite, false, kWhite, Gbk("我的Kestrun"),
+        SetUpLink(accountLink_, shell_, kWhite, false, kWhite, Gbk("我的Kestrun"),
                   PortalLoginUrl(hosts, session_.userName, session_.password));
-    SetUpLink(recommendLink_, kWhite, false, kWhite, Gbk("推荐给好友"),
+    SetUpLink(recommendLink_, shell_, kWhite, false, kWhite, Gbk("推荐给好友"),
               HostUrl(hosts.recommendSite, "/default.aspx"));
-    SetUpLink(homeLink_, kWhite, false, kWhite, Gbk("官网"), HostUrl(hosts.productSite, "/"));
+    SetUpLink(homeLink_, shell_, kWhite, false, kWhite, Gbk("官网"), HostUrl(hosts.productSite, "/"));
 
     greeting_->setText(ui::ToQString((guest ? Gbk("游客") : session_.userName) + Gbk(" 您好!")));
     greeting_->textColor = kComplaintColor;
@@ -251,14 +303,35 @@ void CMainDlg::SetUpLinks() {
 void CMainDlg::CreateAdverts() {
     const AdvertChoice choices[2] = {ChooseMainAdvert(config_.hosts), SecondAdvert(config_.hosts)};
     for (int i = 0; i < 2; ++i) {
-        ads_[i] = new CAdWnd();
-        if (ads_[i]->Create(this, choices[i].link, choices[i].picture)) {
+        ads_[i] = new CAdWnd(this, shell_, choices[i].link, choices[i].picture);
+        if (ads_[i]->IsCreated()) {
             ads_[i]->move(adPlaceholders_[i]->pos());
             ads_[i]->show();
-        } else {
-            ads_[i]->hide();
         }
     }
+}
+
+// A title-bar button in the skin's style beside the minimise button, as far from it as
+// the close button is.
+void CMainDlg::CreateMenuButton() {
+    menuButton_ = new CKbcBmp(this);
+    menuButton_->setObjectName(QStringLiteral("commandMenuButton"));
+    menuButton_->setToolTip(QStringLiteral("Quorvel"));
+    menuButton_->SetImage("image\\cd.gif", ui::kPureBlue);
+    const QRect minimise = minimiseButton_->geometry();
+    const int gap = closeButton_->x() - (minimise.x() + minimise.width());
+    menuButton_->move(minimise.x() - gap - menuButton_->width(), minimise.y());
+    menuButton_->show();
+    connect(menuButton_, &CKbcBmp::clicked, this, &CMainDlg::ShowCommandMenuBelowButton);
+}
+
+void CMainDlg::ShowCommandMenuBelowButton() {
+    ShowCommandMenu(menuButton_->mapToGlobal(QPoint(0, menuButton_->height())));
+}
+
+void CMainDlg::ShowCommandMenu(const QPoint& globalPos) {
+    if (closing_) return;
+    tray_->Menu()->popup(globalPos);
 }
 
 CSkinPage* CMainDlg::Page(int buttonId) const {
@@ -267,6 +340,7 @@ CSkinPage* CMainDlg::Page(int buttonId) const {
 }
 
 void CMainDlg::ShowPage(int buttonId) {
+    if (closing_) return;
     for (int i = 0; i < 3; ++i) {
         const bool chosen = ids::kEvalPageButton + i == buttonId;
         if (pages_[i]) pages_[i]->setVisible(chosen);
@@ -279,59 +353,23 @@ void CMainDlg::ShowPage(int buttonId) {
 }
 
 void CMainDlg::OnCommand(int id) {
-    const SiteHosts& hosts = config_.hosts;
-    switch (id) {
-        case ids::kEvalPageButton:
-        case ids::kAnalysisPageButton:
-        case ids::kToolsPageButton:
-            ShowPage(id);
-            break;
-        case ids::kMinimise:
-            Minimise();
-            break;
-        case ids::kClose:
-        case ids::kCmdExit:
-            Exit();
-            break;
-        case ids::kLogoutLink:
-            Logout();
-            break;
-        case ids::kUpgradeLink:
-        case ids::kCmdUpdate:
-            StartProgram("krupdate");
-            break;
-        case ids::kCmdRepair:
-            StartProgram("krRestoration");
-            break;
-        case ids::kComplaintLink:
-            ui::ShellFacade::OpenMail(hosts.supportMail);
-            break;
-        case ids::kCmdMakerSite:
-            ui::ShellFacade::OpenUrl(HostUrl(hosts.makerSite, "/"));
-            break;
-        case ids::kCmdProducts:
-            ui::ShellFacade::OpenUrl(HostUrl(hosts.accountPortal, "/login.aspx"));
-            break;
-        case ids::kCmdHelp:
-            ui::ShellFacade::OpenUrl(HostUrl(hosts.productSite, "/sysm.html"));
-            break;
-        case ids::kCmdShowOrMinimise:
-            ShowOrMinimise();
-            break;
-        case ids::kCmdNewsList:
-            ShowNewsList();
-            break;
-        case ids::kCmdAbout:
-            ShowAbout();
-            break;
-        default:
-            break;
-    }
+    if (QAction* action = Command(id)) action->trigger();
 }
 
+void CMainDlg::OpenMakerSite() { shell_.OpenUrl(HostUrl(config_.hosts.makerSite, "/")); }
+
+void CMainDlg::OpenProductsPage() { shell_.OpenUrl(HostUrl(config_.hosts.accountPortal, "/login.aspx")); }
+
+void CMainDlg::OpenHelp() { shell_.OpenUrl(HostUrl(config_.hosts.productSite, "/sysm.html")); }
+
+void CMainDlg::OpenComplaintMail() { shell_.OpenMail(config_.hosts.supportMail); }
+
+void CMainDlg::StartUpdater() { StartProgram("krupdate"); }
+
+void CMainDlg::StartRepairTool() { StartProgram("krRestoration"); }
+
 void CMainDlg::StartProgram(const char* baseName) {
-    ui::ShellFacade::StartProgram(
-        platform::JoinPath(ProgramDir(), platform::ProgramFileName(baseName)));
+    shell_.StartProgram(platform::JoinPath(ProgramDir(), platform::ProgramFileName(baseName)));
 }
 
 void CMainDlg::Minimise() {
@@ -359,28 +397,34 @@ void CMainDlg::ShowNewsList() {
     ShowTip(this, Gbk("暂无新的信息提示!"));
 }
 
+// From here on every command is disabled: the window only ends.
 void CMainDlg::BeginClosing() {
     closing_ = true;
+    if (commands_) commands_->setEnabled(false);
+    if (topMostTimer_) killTimer(topMostTimer_);
+    topMostTimer_ = 0;
     if (tray_) tray_->RemoveIcon();
 }
 
+// The window fades out and the modal run ends when the fade has finished. Window systems
+// without translucent windows keep it opaque for the fade's duration.
 void CMainDlg::Exit() {
+    if (closing_) return;
     BeginClosing();
-    if (isVisible() && QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        // Fade out where the window system can make windows translucent.
-        auto* fade = new QPropertyAnimation(this, "windowOpacity", this);
-        fade->setDuration(200);
-        fade->setStartValue(1.0);
-        fade->setEndValue(0.0);
-        QEventLoop loop;
-        connect(fade, &QPropertyAnimation::finished, &loop, &QEventLoop::quit);
-        fade->start(QAbstractAnimation::DeleteWhenStopped);
-        loop.exec();
+    if (!isVisible()) {
+        done(kExited);
+        return;
     }
-    done(kExited);
+    fade_ = new QPropertyAnimation(this, "windowOpacity", this);
+    fade_->setDuration(kFadeMs);
+    fade_->setStartValue(1.0);
+    fade_->setEndValue(0.0);
+    connect(fade_, &QPropertyAnimation::finished, this, [this] { done(kExited); });
+    fade_->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 void CMainDlg::Logout() {
+    if (closing_) return;
     BeginClosing();
     done(kLoggedOut);
 }
@@ -410,26 +454,25 @@ void CMainDlg::timerEvent(QTimerEvent* event) {
 }
 
 void CMainDlg::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return;  // Enter does nothing here
-        case Qt::Key_Escape:
-            Exit();
-            return;
-        default:
-            QDialog::keyPressEvent(event);
-    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;  // nothing
+    QDialog::keyPressEvent(event);
 }
 
+void CMainDlg::reject() { Command(ids::kCmdExit)->trigger(); }
+
+// Closing from the window system is an exit; the window itself ends only through done().
 void CMainDlg::closeEvent(QCloseEvent* event) {
-    // Closing from the window system is an exit.
-    if (!closing_) {
-        event->ignore();
-        Exit();
+    event->ignore();
+    Command(ids::kCmdExit)->trigger();
+}
+
+// Without a tray, a right click on the title band above the pages opens the tray menu.
+void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (menuButton_ && event->pos().y() < pagePlaceholder_->y()) {
+        ShowCommandMenu(event->globalPos());
         return;
     }
-    QDialog::closeEvent(event);
+    QDialog::contextMenuEvent(event);
 }
 
 void CMainDlg::paintEvent(QPaintEvent*) {

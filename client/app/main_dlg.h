@@ -3,8 +3,13 @@
 // their buttons, the greeting and links of the top bar, the history text, the web strip,
 // two advertisements, the tray icon with its menu, and logout and exit. Its modal run
 // ends with kExited or kLoggedOut.
+//
+// Every command is a QAction named by its id (the tray menu's ids, the control ids of the
+// buttons and links that start it). Once the window begins to close, all of them are
+// disabled, so nothing arriving during the exit fade does anything.
 #include "client/app/window_layer.h"
 #include <QDialog>
+#include <QPointer>
 
 #include <atomic>
 #include <string>
@@ -15,6 +20,10 @@
 
 class CAdWnd;
 class DocumentSource;
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QPropertyAnimation;
 class CAnalysisPage;
 class CColorLabel;
 class CEvalPage;
@@ -24,16 +33,19 @@ class CKbcBmp;
 class CSkinPage;
 class CSystemTray;
 class CToolsPage;
+namespace ui {
+class ShellFacade;
+}
 
 class CMainDlg : public QDialog {
     Q_OBJECT
 public:
     enum Result { kExited = QDialog::Rejected, kLoggedOut = 2 };
 
-    // The window keeps copies of the configuration and session; `documents` must outlive it
-    // and the work of its queries (see ui::DrainQueries).
+    // The window keeps copies of the configuration and session; `documents` and `shell`
+    // must outlive it, `documents` also the work of its queries (see ui::DrainQueries).
     CMainDlg(const ClientConfig& config, const Session& session, DocumentSource& documents,
-             QWidget* parent = nullptr);
+             ui::ShellFacade& shell, QWidget* parent = nullptr);
     ~CMainDlg() override;
 
     // False when the skin (or a page background) could not be loaded: the window then
@@ -41,20 +53,27 @@ public:
     bool IsSkinned() const { return skinned_; }
     int exec() override;
 
-    // Tray menu commands and the window's own control commands (page buttons 1072 to
-    // 1074, 1093, 1094, 1193 to 1195).
+    // Runs the command with this id: a tray menu command or the command of control 1093,
+    // 1094 or 1193 to 1195. Ignored once the window is closing.
     void OnCommand(int id);
+    // The action of a command id; nullptr for an id that names no command.
+    QAction* Command(int id) const;
 
     // Read by the background threads: true once the window closes or the user logs out.
     bool IsClosing() const { return closing_.load(); }
     bool IsMinimisedByClient() const { return minimised_; }
     bool IsTopMostPhase() const { return topMostTimer_ != 0; }
+    // True while the exit fade runs; the modal run ends when it finishes.
+    bool IsFading() const { return !fade_.isNull(); }
     CSystemTray* Tray() const { return tray_; }
     // The page shown: 1072, 1073 or 1074.
     int CurrentPage() const { return currentPage_; }
     CSkinPage* Page(int buttonId) const;
     CAdWnd* AdWindow(int index) const { return ads_[index]; }
     CHtmlCtl* WebStrip() const { return webStrip_; }
+    // The button that opens the tray menu's commands on a desktop without a tray;
+    // nullptr when the tray icon is there.
+    CKbcBmp* MenuButton() const { return menuButton_; }
     const Session& CurrentSession() const { return session_; }
 
 protected:
@@ -62,23 +81,39 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // Esc and every other way a dialog is dismissed: exit (as 退出).
+    void reject() override;
+
+private slots:
+    void ShowPage(int buttonId);
+    void ShowOrMinimise();
+    void Minimise();
+    void ShowAbout();
+    void ShowNewsList();
+    void OpenMakerSite();
+    void OpenProductsPage();
+    void OpenHelp();
+    void OpenComplaintMail();
+    void StartUpdater();
+    void StartRepairTool();
+    void Exit();
+    void Logout();
+    void ShowCommandMenuBelowButton();
 
 private:
+    void CreateCommands();
     void BuildControls();
+    void ConnectControls();
     void LoadHistory();
     void AddTrayIcon();
     void CreateWebStrip();
     bool ApplySkinAndLinks();
     void SetUpLinks();
     void CreateAdverts();
-    void ShowPage(int buttonId);
-    void ShowOrMinimise();
-    void Minimise();
-    void ShowAbout();
-    void ShowNewsList();
+    void CreateMenuButton();
+    void ShowCommandMenu(const QPoint& globalPos);
     void StartProgram(const char* baseName);
-    void Exit();
-    void Logout();
     void BeginClosing();
 
     std::string ProgramDir() const;
@@ -86,16 +121,21 @@ private:
     const ClientConfig config_;
     const Session session_;
     DocumentSource& documents_;
+    ui::ShellFacade& shell_;
     bool skinned_ = false;
     bool minimised_ = false;
     std::atomic<bool> closing_{false};
     int topMostTimer_ = 0;
     int currentPage_ = 0;
     CSkinImage skin_;
+    QActionGroup* commands_ = nullptr;
+    QButtonGroup* pageGroup_ = nullptr;
+    QPointer<QPropertyAnimation> fade_;
 
     CKbcBmp* pageButtons_[3] = {};
     CKbcBmp* minimiseButton_ = nullptr;
     CKbcBmp* closeButton_ = nullptr;
+    CKbcBmp* menuButton_ = nullptr;
     CSkinPage* pages_[3] = {};
     QWidget* pagePlaceholder_ = nullptr;
     QWidget* webStripPlaceholder_ = nullptr;

@@ -9,12 +9,8 @@
 #include "client/app/control_ids.h"
 #include "common/ui/text.h"
 
-void BuildTrayMenu(QMenu* menu) {
-    struct Item {
-        int id;  // 0 for a separator
-        const char* text;
-    };
-    static const Item items[] = {
+std::span<const TrayMenuItem> TrayMenuItems() {
+    static const TrayMenuItem items[] = {
         {ids::kCmdMakerSite, "Kestrun财经"}, {ids::kCmdProducts, "KestrunLumet产品"},
         {0, nullptr},
         {ids::kCmdShowOrMinimise, "Quorvel"}, {ids::kCmdNewsList, "信息提示"},
@@ -23,16 +19,28 @@ void BuildTrayMenu(QMenu* menu) {
         {0, nullptr},
         {ids::kCmdHelp, "帮助"}, {ids::kCmdAbout, "关于"}, {ids::kCmdExit, "退出"},
     };
+    return items;
+}
+
+void BuildTrayMenu(QMenu* menu, QWidget* commandOwner) {
     menu->setTitle(QStringLiteral("Quorvel"));
     menu->setObjectName(QString::number(ids::kTrayMenu));
-    for (const Item& item : items) {
+    for (const TrayMenuItem& item : TrayMenuItems()) {
         if (item.id == 0) {
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(QString::fromUtf8(item.text));
-        action->setObjectName(QString::number(item.id));
-        action->setData(item.id);
+        const QString name = QString::number(item.id);
+        QAction* action = commandOwner
+                              ? commandOwner->findChild<QAction*>(name, Qt::FindDirectChildrenOnly)
+                              : nullptr;
+        if (!action) {
+            action = new QAction(menu);
+            action->setObjectName(name);
+            action->setData(item.id);
+        }
+        action->setText(QString::fromUtf8(item.text));
+        menu->addAction(action);
     }
 }
 
@@ -46,9 +54,7 @@ CSystemTray::~CSystemTray() {
 QMenu* CSystemTray::Menu() {
     if (!menu_) {
         menu_ = new QMenu();
-        BuildTrayMenu(menu_);
-        connect(menu_, &QMenu::triggered, this,
-                [this](QAction* action) { emit Command(action->data().toInt()); });
+        BuildTrayMenu(menu_, owner_);
     }
     const QList<QAction*> actions = menu_->actions();
     QAction* chosen = nullptr;
@@ -102,13 +108,13 @@ void CSystemTray::RemoveIcon() {
     enabled_ = false;
 }
 
-void CSystemTray::HandleTrayEvent(int wParam, int lParam) {
-    if (wParam != id_) return;
-    if (lParam == kRightButtonUp) {
+void CSystemTray::HandleTrayEvent(int iconId, TrayEvent event) {
+    if (iconId != id_) return;
+    if (event == kRightButtonUp) {
         if (owner_) owner_->activateWindow();
         Menu()->popup(QCursor::pos());
-    } else if (lParam == kLeftDoubleClick) {
+    } else if (event == kLeftDoubleClick) {
         if (owner_) owner_->activateWindow();
-        if (int command = DefaultCommand()) emit Command(command);
+        if (QAction* action = Menu()->defaultAction()) action->trigger();
     }
 }

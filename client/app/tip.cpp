@@ -4,6 +4,6 @@
 
 int ShowTip(QWidget* owner, const std::string& message) {
     CTipDlg tip(owner);
-    tip.SetMessage(message, 0);
+    tip.SetMessage(message, CTipDlg::kInformation);
     return tip.DoModal();
 }

@@ -5,8 +5,10 @@
 #include <QPainter>
 
 #include "client/panels/color_label.h"
+#include "client/panels/tip_message_fit.h"
 #include "common/platform/paths.h"
 #include "common/skin/tip_layout.h"
+#include "common/ui/centre_stretch.h"
 #include "common/ui/color.h"
 #include "common/ui/dialog_units.h"
 #include "common/ui/kbc_bmp.h"
@@ -20,6 +22,10 @@ namespace {
 
 constexpr char kCaption[] = "Quorvel";
 constexpr ui::ColorRef kButtonKey = 255;  // pure red
+constexpr int kTextMargin = 8;    // blank pixels each side of the message
+constexpr int kMaxWidth = 360;    // the widest a long message makes the window
+
+QRect TemplateLabelRect() { return ui::ToQRect(skin::tip::kMessage.rect); }
 
 CKbcBmp* MakeButton(QWidget* parent, int id) {
     auto* button = new CKbcBmp(parent);
@@ -41,9 +47,10 @@ CTipDlg::CTipDlg(QWidget* owner)
     setModal(true);
     resize(ui::DluSize(87, 50));
     label_->setObjectName(QString::number(kIdMessage));
-    ui::Place(label_, skin::tip::kMessage);
+    label_->setGeometry(TemplateLabelRect());
     label_->setAlignment(Qt::AlignCenter);
     label_->setWordWrap(true);
+    label_->setContentsMargins(kTextMargin, 0, kTextMargin, 0);
     okCentre_->setText(QStringLiteral("确定"));
     okLeft_->setText(QStringLiteral("确定"));
     cancel_->setText(QStringLiteral("取消"));
@@ -53,13 +60,13 @@ CTipDlg::CTipDlg(QWidget* owner)
     ui::DragByAnyPoint(this);
 }
 
-void CTipDlg::SetMessage(const std::string& message, int ask) {
+void CTipDlg::SetMessage(const std::string& message, Style style) {
     message_ = message;
-    ask_ = ask;
+    style_ = style;
 }
 
 int CTipDlg::DoModal() {
-    if (auto answer = ui::ModalHook::Answer({"CTipDlg", kCaption, message_, ask_ != 0})) {
+    if (auto answer = ui::ModalHook::Answer({"CTipDlg", kCaption, message_, style_ == kQuestion})) {
         return *answer;
     }
     if (!InitDialog()) return ui::kIdCancel;
@@ -77,31 +84,47 @@ bool CTipDlg::InitDialog() {
         return false;
     }
 
-    // The buttons stand in the layout's button row, centred across the window.
-    const int top = skin::tip::kButtonRow.rect.y;
-    const int gap = skin::tip::kButtonGap;
-    if (ask_ != 0) {
+    label_->textColor = ui::Rgb(204, 10, 10);
+    label_->setText(ui::ToQString(message_));
+    PlaceButtons(FitToMessage());
+    update();
+    return true;
+}
+
+int CTipDlg::FitToMessage() {
+    const TipTemplate tip{background_.Size(), TemplateLabelRect(), kTextMargin, kMaxWidth};
+    const TipFit fit = FitTipToMessage(tip, label_->fontMetrics(), label_->text());
+    label_->setGeometry(fit.label);
+    face_ = ui::StretchFromCentre(background_.Bitmap(), fit.window);
+    if (fit.window != tip.window) {
+        setFixedSize(face_.size());
+        if (const auto region = CSkinImage::RegionOf(face_)) setMask(*region);
+    }
+    return fit.extraHeight;
+}
+
+// The buttons stand in the layout's button row, centred across the window; a window
+// grown for a long message keeps them at their distance from its bottom.
+void CTipDlg::PlaceButtons(int extraHeight) {
+    const int buttonTop = skin::tip::kButtonRow.rect.y + extraHeight;
+    const int kButtonGap = skin::tip::kButtonGap;
+    if (style_ == kQuestion) {
         cancel_->SetImage("image\\tipcancel.gif", kButtonKey);
         okLeft_->SetImage("image\\tipok.gif", kButtonKey);
-        const int pairWidth = okLeft_->width() + gap + cancel_->width();
+        const int pairWidth = okLeft_->width() + kButtonGap + cancel_->width();
         const int left = (width() - pairWidth) / 2;
-        okLeft_->move(left, top);
-        cancel_->move(left + okLeft_->width() + gap, top);
+        okLeft_->move(left, buttonTop);
+        cancel_->move(left + okLeft_->width() + kButtonGap, buttonTop);
         okLeft_->show();
         cancel_->show();
         okCentre_->hide();
     } else {
         okCentre_->SetImage("image\\tipok.gif", kButtonKey);
-        okCentre_->move((width() - okCentre_->width()) / 2, top);
+        okCentre_->move((width() - okCentre_->width()) / 2, buttonTop);
         okCentre_->show();
         okLeft_->hide();
         cancel_->hide();
     }
-
-    label_->textColor = ui::Rgb(204, 10, 10);
-    label_->setText(ui::ToQString(message_));
-    update();
-    return true;
 }
 
 void CTipDlg::accept() { done(ui::kIdOk); }
@@ -110,7 +133,7 @@ void CTipDlg::reject() { done(ui::kIdCancel); }
 
 void CTipDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    background_.Draw(painter);
+    painter.drawImage(QPoint(0, 0), face_);
 }
 
 void CTipDlg::keyPressEvent(QKeyEvent* event) {

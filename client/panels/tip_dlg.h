@@ -2,7 +2,10 @@
 // CTipDlg: the client's own message box. A skinned, shaped modal window with one message
 // and either one centred OK button (information) or OK and Cancel (question). Enter
 // answers OK and Esc Cancel, whatever buttons are shown; any point of the window drags it.
+// A message longer than the template's label makes the window wider and then taller; its
+// picture is stretched through its centre so the corners and title strip stay as drawn.
 #include <QDialog>
+#include <QImage>
 
 #include <string>
 
@@ -20,16 +23,21 @@ public:
     static constexpr int kIdCancel = 1226;
     static constexpr int kIdOkCentre = 1227;
 
+    // Information shows one OK button, a question OK and Cancel.
+    enum class Style { kInformation, kQuestion };
+    using enum Style;
+
     explicit CTipDlg(QWidget* owner = nullptr);
 
-    // `message` is GBK text; `ask` 0 shows one OK button, any other value OK and Cancel.
-    void SetMessage(const std::string& message, int ask);
+    // `message` is GBK text.
+    void SetMessage(const std::string& message, Style style);
 
     // Shows the window modally: ui::kIdOk for an OK button or Enter, ui::kIdCancel for
     // Cancel or Esc. A modal hook, when set, answers instead of the user.
     int DoModal();
 
-    // Skins the window and shows the buttons for the style. Without its background
+    // Skins and sizes the window for the message and shows the buttons for the style.
+    // Without its background
     // picture (or a shape cut from it) the window minimises, the application's main
     // window is closed and false is returned.
     bool InitDialog();
@@ -47,9 +55,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Sizes the window, its picture and the label for the message; returns how much
+    // taller than the template the window became.
+    int FitToMessage();
+    void PlaceButtons(int extraHeight);
+
     std::string message_;
-    int ask_ = 0;
+    Style style_ = kInformation;
     CSkinImage background_;
+    QImage face_;  // the background picture at the window's size
     CColorLabel* label_;
     CKbcBmp* okCentre_;
     CKbcBmp* okLeft_;

@@ -28,9 +28,24 @@ CHtmlCtl::CHtmlCtl(QWidget* parent) : QWebEngineView(parent) {
     setPage(new CHtmlCtlPage(this));
 }
 
+namespace {
+
+QWidget* FindPlaceholder(int controlId, QWidget* parent) {
+    if (!parent) return nullptr;
+    return parent->findChild<QWidget*>(QString::number(controlId), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
+CHtmlCtl* CHtmlCtl::OverPlaceholder(int controlId, QWidget* parent) {
+    if (!FindPlaceholder(controlId, parent)) return nullptr;
+    auto* view = new CHtmlCtl(parent);
+    view->CreateFromStatic(controlId, parent);
+    return view;
+}
+
 bool CHtmlCtl::CreateFromStatic(int controlId, QWidget* parent) {
-    if (!parent) return false;
-    QWidget* placeholder = parent->findChild<QWidget*>(QString::number(controlId), Qt::FindDirectChildrenOnly);
+    QWidget* placeholder = FindPlaceholder(controlId, parent);
     if (!placeholder || placeholder == this) return false;
     const QRect geometry = placeholder->geometry();
     delete placeholder;

@@ -12,6 +12,10 @@ class CHtmlCtl : public QWebEngineView {
 public:
     explicit CHtmlCtl(QWidget* parent = nullptr);
 
+    // A new view in place of the placeholder with objectName `controlId` in `parent`;
+    // nullptr (and nothing changed) when there is no such placeholder.
+    static CHtmlCtl* OverPlaceholder(int controlId, QWidget* parent);
+
     // Replaces the placeholder with objectName `controlId` in `parent` by this view, at
     // the same place and with the same id. False (and nothing changed) when there is no
     // such placeholder.

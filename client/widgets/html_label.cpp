@@ -15,6 +15,7 @@
 
 #include "client/widgets/background_effect.h"
 #include "common/platform/paths.h"
+#include "common/ui/desktop_shell.h"
 #include "common/ui/shell_facade.h"
 #include "common/ui/text.h"
 
@@ -37,7 +38,9 @@ QRegion RoundedRegion(const QRect& rect, int rx, int ry) {
 
 }  // namespace
 
-CHtmlLabel::CHtmlLabel(QWidget* parent) : QFrame(parent) {
+CHtmlLabel::CHtmlLabel(QWidget* parent) : CHtmlLabel(parent, ui::DefaultShell()) {}
+
+CHtmlLabel::CHtmlLabel(QWidget* parent, ui::ShellFacade& shell) : QFrame(parent), shell_(&shell) {
     setMouseTracking(true);
     textColor_ = ui::FromQColor(palette().color(QPalette::WindowText));
     bkColor_ = bkMidColor_ = bkEndColor_ = ui::FromQColor(palette().color(QPalette::Button));
@@ -97,12 +100,12 @@ void CHtmlLabel::SetBkColor3(ui::ColorRef bk, ui::ColorRef mid, ui::ColorRef end
     InvalidateBackground();
 }
 
-void CHtmlLabel::SetBkMode(int mode) {
+void CHtmlLabel::SetBkMode(BkMode mode) {
     bkMode_ = mode;
     InvalidateBackground();
 }
 
-void CHtmlLabel::SetBkEffect(int effect, int granularity) {
+void CHtmlLabel::SetBkEffect(background_effect::Effect effect, int granularity) {
     bkEffect_ = effect;
     bkGranularity_ = granularity;
     InvalidateBackground();
@@ -114,8 +117,8 @@ void CHtmlLabel::SetMargins(int x, int y) {
     update();
 }
 
-void CHtmlLabel::SetAlign(int flags) {
-    align_ = flags;
+void CHtmlLabel::SetAlign(Align align) {
+    align_ = align;
     update();
 }
 
@@ -124,15 +127,15 @@ void CHtmlLabel::SetStaticAlignment(Qt::Alignment alignment) {
     update();
 }
 
-int CHtmlLabel::EffectiveAlign() const {
-    int horizontal = align_ & 3;
-    int vertical = align_ & 12;
-    if (horizontal == 0) {
+CHtmlLabel::Align CHtmlLabel::EffectiveAlign() const {
+    Align horizontal = Horizontal(align_);
+    Align vertical = Vertical(align_);
+    if (horizontal == kAlignFromStatic) {
         horizontal = (staticAlignment_ & Qt::AlignHCenter)  ? kAlignHCenter
                      : (staticAlignment_ & Qt::AlignRight) ? kAlignRight
                                                             : kAlignLeft;
     }
-    if (vertical == 0) vertical = (staticAlignment_ & Qt::AlignVCenter) ? kAlignVCenter : kAlignTop;
+    if (vertical == kAlignFromStatic) vertical = (staticAlignment_ & Qt::AlignVCenter) ? kAlignVCenter : kAlignTop;
     return horizontal | vertical;
 }
 
@@ -274,8 +277,7 @@ void CHtmlLabel::InvalidateBackground() {
 }
 
 void CHtmlLabel::LayoutDocument(QTextDocument& document, int availableWidth) const {
-    const int align = EffectiveAlign();
-    const int horizontal = align & 3;
+    const Align horizontal = Horizontal(EffectiveAlign());
     QTextOption option = document.defaultTextOption();
     option.setAlignment(horizontal == kAlignRight     ? Qt::AlignRight
                         : horizontal == kAlignHCenter ? Qt::AlignHCenter
@@ -293,15 +295,15 @@ QRect CHtmlLabel::TextRect() {
     LayoutDocument(document_, client.width() - 2 * marginX_ - 1);
     const QSize size(static_cast<int>(std::ceil(document_.size().width())),
                      static_cast<int>(std::ceil(document_.size().height())));
-    const int align = EffectiveAlign();
+    const Align align = EffectiveAlign();
     int x = marginX_;
-    switch (align & 3) {
+    switch (Horizontal(align)) {
         case kAlignRight: x = client.width() - marginX_ - size.width(); break;
         case kAlignHCenter: x = (client.width() - size.width()) / 2; break;
         default: break;
     }
     int y = marginY_;
-    switch (align & 12) {
+    switch (Vertical(align)) {
         case kAlignBottom: y = client.height() - marginY_ - size.height(); break;
         case kAlignVCenter: y = (client.height() - size.height()) / 2; break;
         default: break;
@@ -412,7 +414,7 @@ void CHtmlLabel::mouseReleaseEvent(QMouseEvent* event) {
         const html_subset::Link link = links_[index];
         if (!link.href.isEmpty()) {
             emit linkClicked(index, link.href);
-            if (link.href != QLatin1String(kNoNavigationUrl)) ui::ShellFacade::OpenUrl(ui::FromQString(link.href));
+            if (link.href != QLatin1String(kNoNavigationUrl)) shell_->OpenUrl(ui::FromQString(link.href));
         } else if (!link.message.isEmpty()) {
             emit notifyLinkClicked(link.message);
         }

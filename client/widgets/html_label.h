@@ -3,8 +3,8 @@
 // hyperlinks, with link colours per state, a hand cursor over links and a background
 // that is either the parent's pixels (transparent mode) or a painted effect.
 //
-// A click on an `href` link opens it through the shell facade, except the URL "HHHH",
-// which opens nothing (the dialog handles such a click itself through clicked()).
+// A click on an `href` link opens it through the label's shell facade, except the URL
+// "HHHH", which opens nothing (the dialog handles such a click itself through clicked()).
 #include <QBrush>
 #include <QFrame>
 #include <QPixmap>
@@ -15,30 +15,49 @@
 #include <string>
 #include <vector>
 
+#include "client/widgets/background_effect.h"
 #include "client/widgets/html_subset.h"
 #include "common/ui/color.h"
 
 class QMovie;
+namespace ui {
+class ShellFacade;
+}
 
 class CHtmlLabel : public QFrame {
     Q_OBJECT
 public:
     static constexpr ui::ColorRef kNoColor = 0xFFFFFFFF;  // textColor -1: no colour wrap
-    static constexpr int kTransparentMode = 1;
-    static constexpr int kPaintedMode = 2;
     static constexpr int kLinkHoverMessage = 0x8064;
     static constexpr int kNoLink = -2;
     static constexpr char kNoNavigationUrl[] = "HHHH";
 
-    // Alignment flags: bits 0-1 horizontal, bits 2-3 vertical; 0 takes the static
+    // The background: the parent's pixels, or painted with the background effect.
+    enum class BkMode { kTransparentMode = 1, kPaintedMode = 2 };
+    using enum BkMode;
+
+    // Alignment: one horizontal value (bits 0-1) combined with one vertical value (bits
+    // 2-3) by `|`. A part left out (kAlignFromStatic for both) is taken from the static
     // control's alignment.
-    enum Align {
+    enum class Align {
+        kAlignFromStatic = 0,
         kAlignLeft = 1, kAlignRight = 2, kAlignHCenter = 3,
         kAlignTop = 4, kAlignBottom = 8, kAlignVCenter = 12
     };
+    using enum Align;
+    friend constexpr Align operator|(Align a, Align b) {
+        return static_cast<Align>(static_cast<int>(a) | static_cast<int>(b));
+    }
+    static constexpr Align Horizontal(Align align) { return static_cast<Align>(static_cast<int>(align) & 3); }
+    static constexpr Align Vertical(Align align) { return static_cast<Align>(static_cast<int>(align) & 12); }
 
+    // A label without a shell of its own opens links with the desktop's.
     explicit CHtmlLabel(QWidget* parent = nullptr);
+    CHtmlLabel(QWidget* parent, ui::ShellFacade& shell);
     ~CHtmlLabel() override;
+
+    // The shell that opens the links clicked from now on.
+    void SetShell(ui::ShellFacade& shell) { shell_ = &shell; }
 
     // Replaces the placeholder with objectName `controlId` in `parent` by a label at the
     // same place, with its id, font, enabled state and (for a QLabel) its alignment as
@@ -54,17 +73,17 @@ public:
     void SetTextColor(ui::ColorRef color);  // kNoColor: the text keeps its own colours
     void SetBkColor(ui::ColorRef color);    // all three background colours
     void SetBkColor3(ui::ColorRef bk, ui::ColorRef mid, ui::ColorRef end);
-    void SetBkMode(int mode);               // kTransparentMode or any other value
-    void SetBkEffect(int effect, int granularity = 5);
+    void SetBkMode(BkMode mode);
+    void SetBkEffect(background_effect::Effect effect, int granularity = 5);
     void SetMargins(int x, int y);
-    void SetAlign(int flags);
+    void SetAlign(Align align);
     void SetImageZoom(int widthPercent, int heightPercent);
     void SetFont(const QFont& font);
     void SetLinkColors(ui::ColorRef normalColor, bool normalUnderline, ui::ColorRef hoverColor,
                        bool hoverUnderline);
     void SetRoundRegion(bool enable, int radiusX = 10, int radiusY = 10);
     void SetFrame(const QBrush& brush, int width = 1, int height = 1);
-    // The static style's alignment, used while SetAlign(0).
+    // The static style's alignment, used for the parts SetAlign leaves out.
     void SetStaticAlignment(Qt::Alignment alignment);
 
     const QString& Text() const { return text_; }
@@ -77,7 +96,7 @@ public:
     // The painted background last built; null when it must be built afresh.
     const QPixmap& CachedBackground() const { return background_; }
     int BackgroundBuilds() const { return backgroundBuilds_; }
-    int EffectiveAlign() const;
+    Align EffectiveAlign() const;
     bool HasAnimation() const { return !movies_.empty(); }
 
 signals:
@@ -109,11 +128,12 @@ private:
     QString text_;
     ui::ColorRef textColor_;
     ui::ColorRef bkColor_, bkMidColor_, bkEndColor_;
-    int bkMode_ = kPaintedMode;
-    int bkEffect_ = 0;
+    ui::ShellFacade* shell_;
+    BkMode bkMode_ = kPaintedMode;
+    background_effect::Effect bkEffect_ = background_effect::kSolid;
     int bkGranularity_ = 5;
     int marginX_ = 0, marginY_ = 0;
-    int align_ = 0;
+    Align align_ = kAlignFromStatic;
     Qt::Alignment staticAlignment_ = Qt::AlignLeft | Qt::AlignTop;
     int zoomWidth_ = 100, zoomHeight_ = 100;
     std::map<QString, QString> styleSheet_;

@@ -72,7 +72,7 @@ CKbcBmp::Frame CKbcBmp::CurrentFrame() const {
 }
 
 void CKbcBmp::paintEvent(QPaintEvent*) {
-    const QImage& frame = frames_[CurrentFrame()];
+    const QImage& frame = FrameImage(CurrentFrame());
     if (frame.isNull()) return;
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), frame);

@@ -15,7 +15,9 @@
 class CKbcBmp : public QAbstractButton {
     Q_OBJECT
 public:
-    enum Frame { kNormal = 0, kHover = 1, kPressed = 2, kSelected = 3 };
+    // The frames of the strip, in their order from the left.
+    enum class Frame { kNormal = 0, kHover = 1, kPressed = 2, kSelected = 3 };
+    using enum Frame;
 
     explicit CKbcBmp(QWidget* parent = nullptr);
 
@@ -36,7 +38,7 @@ public:
     QSize FrameSize() const { return frameSize_; }
     ui::ColorRef TransparentColour() const { return transparent_; }
     // One frame with the transparent colour keyed out (alpha 0); null when none loaded.
-    const QImage& FrameImage(Frame frame) const { return frames_[frame]; }
+    const QImage& FrameImage(Frame frame) const { return frames_[static_cast<std::size_t>(frame)]; }
 
     QSize sizeHint() const override { return frameSize_; }
 

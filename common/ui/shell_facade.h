@@ -1,8 +1,7 @@
 #pragma once
 // Everything the program asks of the desktop shell: opening a web page or a mail and
-// starting another program. All of it goes through here so that tests can intercept
-// and record the requests instead of launching anything.
-#include <functional>
+// starting another program. Windows are given the shell they use, so that tests can hand
+// them a recording one instead of launching anything.
 #include <string>
 #include <vector>
 
@@ -17,33 +16,19 @@ struct ShellRequest {
 
 class ShellFacade {
 public:
+    virtual ~ShellFacade() = default;
+
     // Opens a URL in the user's browser (or the handler for its scheme).
-    static bool OpenUrl(const std::string& url);
+    bool OpenUrl(const std::string& url);
     // Opens a new mail to `address` in the user's mail program.
-    static bool OpenMail(const std::string& address, const std::string& subject = {});
+    bool OpenMail(const std::string& address, const std::string& subject = {});
     // Starts a program detached, in its own folder.
-    static bool StartProgram(const std::string& path,
-                             const std::vector<std::string>& arguments = {});
+    bool StartProgram(const std::string& path, const std::vector<std::string>& arguments = {});
 
-    // While an interceptor is set, requests go to it instead of the shell; its result is
-    // returned to the caller. An empty function restores the shell.
-    using Interceptor = std::function<bool(const ShellRequest&)>;
-    static void SetInterceptor(Interceptor interceptor);
-};
-
-// Test helper: records every shell request while it lives and answers `result`.
-class ShellRecorder {
-public:
-    explicit ShellRecorder(bool result = true);
-    ~ShellRecorder();
-    ShellRecorder(const ShellRecorder&) = delete;
-    ShellRecorder& operator=(const ShellRecorder&) = delete;
-
-    const std::vector<ShellRequest>& Requests() const { return requests_; }
-    void Clear() { requests_.clear(); }
-
-private:
-    std::vector<ShellRequest> requests_;
+protected:
+    // Carries out a request whose target is not empty (empty targets are refused before
+    // they get here). True when the shell accepted it.
+    virtual bool Perform(const ShellRequest& request) = 0;
 };
 
 }  // namespace ui

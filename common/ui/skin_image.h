@@ -13,7 +13,9 @@ class QWidget;
 
 class CSkinImage {
 public:
-    enum Kind { kNothing = 0, kBitmapFile = 1, kPicture = 2 };
+    // What the last Load read.
+    enum class Kind { kNothing, kBitmapFile, kPicture };
+    using enum Kind;
 
     // Loads by the extension after the last '.', compared without regard to case:
     // "bmp" as a bitmap file, "jpg", "jpeg" and "gif" as pictures; anything else, a

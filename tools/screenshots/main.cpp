@@ -109,9 +109,10 @@ void ButtonSheet(const QString& fileName, const char* background, QPoint origin,
             auto* button = new CKbcBmp(&surface);
             button->move(origin);
             button->SetImage(std::string("image\\") + strips[i].first, strips[i].second);
-            if (state == CKbcBmp::kHover) SetHover(button);
-            if (state == CKbcBmp::kPressed) button->setDown(true);
-            if (state == CKbcBmp::kSelected) button->SetSelected();
+            const auto frame = static_cast<CKbcBmp::Frame>(state);
+            if (frame == CKbcBmp::kHover) SetHover(button);
+            if (frame == CKbcBmp::kPressed) button->setDown(true);
+            if (frame == CKbcBmp::kSelected) button->SetSelected();
             const QRect area(origin - QPoint(gap / 2, gap / 2), button->size() + QSize(gap, gap));
             const QImage shot = surface.grab(area).toImage();
             painter.drawImage(gap / 2 + state * (button->width() + gap), gap / 2 + static_cast<int>(i) * (rowHeight + gap), shot);
@@ -155,16 +156,21 @@ void Buttons() {
 
 void TipWindows() {
     CTipDlg info;
-    info.SetMessage("\xB2\xE9\xD5\xD2\xB3\xC9\xB9\xA6!", 0);  // "查找成功!"
+    info.SetMessage("\xB2\xE9\xD5\xD2\xB3\xC9\xB9\xA6!", CTipDlg::kInformation);  // "查找成功!"
     if (info.InitDialog()) Save(GrabShaped(&info), "tip_information.png");
     CTipDlg question;
-    question.SetMessage("\xC8\xB7\xB6\xA8\xD2\xAA\xCD\xCB\xB3\xF6\xC2\xF0?", 1);  // "确定要退出吗?"
+    question.SetMessage("\xC8\xB7\xB6\xA8\xD2\xAA\xCD\xCB\xB3\xF6\xC2\xF0?", CTipDlg::kQuestion);  // "确定要退出吗?"
     if (question.InitDialog()) Save(GrabShaped(&question), "tip_question.png");
     CTipDlg longer;
     longer.SetMessage(
         "\xD5\xD2\xB2\xBB\xB5\xBD\xB8\xC3\xB9\xC9\xC6\xB1\xBB\xF2\xB8\xC3\xB9\xC9\xC6\xB1\xCE\xDE\xC6\xC0\xB2\xE2\xC4\xDA\xC8\xDD\xA3\xA1",
-        0);  // "找不到该股票或该股票无评测内容！"
+        CTipDlg::kInformation);  // "找不到该股票或该股票无评测内容！"
     if (longer.InitDialog()) Save(GrabShaped(&longer), "tip_long_message.png");
+    CTipDlg longest;  // wider than the limit: the window grows in height too
+    longest.SetMessage(ui::FromQString(QStringLiteral("服务器暂时无法连接，评测数据未能更新。请检查网络设置或稍后再试；"
+                                                      "如问题持续存在，请使用在线修复。")),
+                       CTipDlg::kQuestion);
+    if (longest.InitDialog()) Save(GrabShaped(&longest), "tip_longest_message.png");
 }
 
 CColorLabel* Label(QWidget* parent, const QRect& rect, const QString& text, ui::ColorRef colour, int pixelSize = 12) {
@@ -253,7 +259,7 @@ void RichTextLabels() {
     board.setPalette(palette);
     board.setAutoFillBackground(true);
     const struct {
-        int effect;
+        background_effect::Effect effect;
         const char* name;
     } effects[] = {{background_effect::kSolid, "solid"},       {background_effect::kHGradient, "hgradient"},
                    {background_effect::kVGradient, "vgradient"}, {background_effect::k3HGradient, "3hgradient"},

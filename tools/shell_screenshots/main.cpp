@@ -27,6 +27,7 @@
 #include "common/platform/code_page.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
+#include "common/ui/recording_shell.h"
 #include "support/sample_server.h"
 
 namespace {
@@ -89,18 +90,19 @@ int main(int argc, char** argv) {
     const ClientConfig config = LoadConfig();
     ServerDocumentSource documents(config.serverBase);
     Session session;
+    ui::RecordingShell shell;  // nothing the windows ask of the shell is carried out
     {
         CLoginDlg login(config, session);
         Shoot(login, "shell_login.png");
     }
     session.EnterAsGuest();
     {
-        CMainDlg main(config, session, documents);
+        CMainDlg main(config, session, documents, shell);
         Shoot(main, "shell_main_guest.png", OnScreen() ? 2500 : 300);
     }
     session.LogIn("demo", "demo123");
     {
-        CMainDlg main(config, session, documents);
+        CMainDlg main(config, session, documents, shell);
         Shoot(main, "shell_main_demo.png", OnScreen() ? 2500 : 300);
     }
     {
@@ -109,7 +111,7 @@ int main(int argc, char** argv) {
     }
     {
         CTipDlg tip;
-        tip.SetMessage(platform::Utf8ToLocalText("用户名或密码错误!"), 0);
+        tip.SetMessage(platform::Utf8ToLocalText("用户名或密码错误!"), CTipDlg::kInformation);
         tip.InitDialog();
         Shoot(tip, "shell_tip.png");
     }

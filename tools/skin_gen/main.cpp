@@ -69,6 +69,7 @@ const std::vector<Strip>& Strips() {
         // Title buttons of the login and main windows.
         {"zxh.gif", kTitle, ButtonStyle::kTitleMinimise, "", kBlueKey},
         {"gb.gif", kTitle, ButtonStyle::kTitleClose, "", kBlueKey},
+        {"cd.gif", kTitle, ButtonStyle::kTitleMenu, "", kBlueKey},
         // Main window pages.
         {"cy.gif", kPage, ButtonStyle::kHeaderTab, "常用", kBlueKey},
         {"fx.gif", kPage, ButtonStyle::kHeaderTab, "分析", kBlueKey},

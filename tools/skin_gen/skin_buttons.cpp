@@ -78,7 +78,8 @@ void PaintFace(QPainter& painter, const QRectF& face, const Look& look, qreal ra
     painter.drawPath(path);
 }
 
-void PaintTitleGlyph(QPainter& painter, const QRectF& frame, bool close, int state) {
+void PaintTitleGlyph(QPainter& painter, const QRectF& frame, ButtonStyle style, int state) {
+    const bool close = style == ButtonStyle::kTitleClose;
     if (state != kNormal) {
         QColor fill = close ? QColor(200, 66, 59) : QColor(60, 103, 151);
         if (state == kPressed || state == kSelected) fill = close ? QColor(163, 52, 46) : QColor(42, 78, 120);
@@ -92,6 +93,8 @@ void PaintTitleGlyph(QPainter& painter, const QRectF& frame, bool close, int sta
     if (close) {
         painter.drawLine(c + QPointF(-4, -4), c + QPointF(4, 4));
         painter.drawLine(c + QPointF(-4, 4), c + QPointF(4, -4));
+    } else if (style == ButtonStyle::kTitleMenu) {
+        for (const qreal y : {-4.0, 0.0, 4.0}) painter.drawLine(c + QPointF(-5, y), c + QPointF(5, y));
     } else {
         painter.drawLine(c + QPointF(-5, 3), c + QPointF(5, 3));
     }
@@ -108,7 +111,8 @@ QImage DrawFrame(QSize size, ButtonStyle style, const QString& caption, int stat
     switch (style) {
         case ButtonStyle::kTitleMinimise:
         case ButtonStyle::kTitleClose:
-            PaintTitleGlyph(painter, frame, style == ButtonStyle::kTitleClose, state);
+        case ButtonStyle::kTitleMenu:
+            PaintTitleGlyph(painter, frame, style, state);
             return art;
         case ButtonStyle::kPrimary:
             look = PrimaryLook(state);

@@ -14,6 +14,7 @@ enum class ButtonStyle {
     kHeaderTab,      // a page button on the main window's dark header
     kTitleMinimise,  // minimise glyph on a dark header
     kTitleClose,     // close glyph on a dark header
+    kTitleMenu,      // menu glyph (three bars) on a dark header
 };
 
 // The strip of four frames of `frame` size, keyed on `key` outside the button's shape.

@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_F(MainDlgHistoryTest, TheWindowWorksWhileTheHistoryLoads) {
-    CMainDlg main(config_, session_, documents);
+    CMainDlg main(config_, session_, documents, shell_);
     main.show();
     CColorLabel* line = HistoryLine(main);
     ASSERT_NE(line, nullptr);
@@ -54,7 +54,7 @@ TEST_F(MainDlgHistoryTest, TheWindowWorksWhileTheHistoryLoads) {
 TEST_F(MainDlgHistoryTest, AMissingOrUnreachableHistoryLeavesTheLineEmpty) {
     documents.SetStallMs(0);
     documents.SetUnreachable(true);
-    CMainDlg main(config_, session_, documents);
+    CMainDlg main(config_, session_, documents, shell_);
     ASSERT_TRUE(WaitForQueries(&main));
     EXPECT_TRUE(HistoryLine(main)->text().isEmpty());
 }
@@ -62,7 +62,7 @@ TEST_F(MainDlgHistoryTest, AMissingOrUnreachableHistoryLeavesTheLineEmpty) {
 TEST_F(MainDlgHistoryTest, AWindowClosedBeforeTheHistoryArrivesIsLeftAlone) {
     {
         // Closed (hidden by the program): the line's query is abandoned at once.
-        CMainDlg main(config_, session_, documents);
+        CMainDlg main(config_, session_, documents, shell_);
         main.show();
         EXPECT_TRUE(ui::QueryRunning(&main));
         main.done(CMainDlg::kExited);
@@ -71,7 +71,7 @@ TEST_F(MainDlgHistoryTest, AWindowClosedBeforeTheHistoryArrivesIsLeftAlone) {
         EXPECT_TRUE(HistoryLine(main)->text().isEmpty());
     }
     {
-        CMainDlg main(config_, session_, documents);  // destroyed while it loads
+        CMainDlg main(config_, session_, documents, shell_);  // destroyed while it loads
         EXPECT_TRUE(ui::QueryRunning(&main));
     }
     ui::DrainQueries();  // the stalled load is cancelled with the window

@@ -2,9 +2,11 @@
 // commands through the shell facade, advertisements, keys, and the logout chain.
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -22,11 +24,12 @@
 #include "client/app/system_tray.h"
 #include "client/panels/color_label.h"
 #include "client/panels/skin_page.h"
+#include "client/widgets/html_ctl.h"
 #include "client/widgets/html_label.h"
 #include "common/platform/paths.h"
 #include "common/ui/kbc_bmp.h"
 #include "common/ui/modal_hook.h"
-#include "common/ui/shell_facade.h"
+#include "common/ui/recording_shell.h"
 #include "common/ui/text.h"
 #include "support/query_wait.h"
 
@@ -53,7 +56,7 @@ protected:
 
 TEST_F(MainDlgTest, GuestSeesGreetingAndRegisterLink) {
     LogInAs("guest", "");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     ASSERT_TRUE(main.IsSkinned());
     EXPECT_EQ(ui::FromQString(Control<CColorLabel>(main, ids::kGreeting)->text()),
               G("游客 您好!"));
@@ -68,7 +71,7 @@ TEST_F(MainDlgTest, GuestSeesGreetingAndRegisterLink) {
 
 TEST_F(MainDlgTest, LoggedInUserSeesNameLogoutAndPortalLink) {
     LogInAs("demo", "p&ss #1");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     EXPECT_EQ(ui::FromQString(Control<CColorLabel>(main, ids::kGreeting)->text()),
               G("demo 您好!"));
     EXPECT_FALSE(Control<CHtmlLabel>(main, ids::kLogoutLink)->isHidden());
@@ -81,7 +84,7 @@ TEST_F(MainDlgTest, LoggedInUserSeesNameLogoutAndPortalLink) {
 
 TEST_F(MainDlgTest, HistoryTextComesFromTheServer) {
     LogInAs("guest", "");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     ASSERT_TRUE(WaitForQueries(&main));
     const QString history = Control<CColorLabel>(main, ids::kHistoryText)->text();
     EXPECT_TRUE(history.contains(QStringLiteral("\r\n  \r\n"))) << history.toStdString();
@@ -89,7 +92,7 @@ TEST_F(MainDlgTest, HistoryTextComesFromTheServer) {
 
 TEST_F(MainDlgTest, PageButtonsShowOnePageAtATime) {
     LogInAs("guest", "");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     main.show();
     EXPECT_EQ(main.CurrentPage(), ids::kEvalPageButton);
     EXPECT_TRUE(Control<CKbcBmp>(main, ids::kEvalPageButton)->IsSelected());
@@ -111,7 +114,7 @@ TEST_F(MainDlgTest, PageButtonsShowOnePageAtATime) {
 
 TEST_F(MainDlgTest, TrayMenuCommandsReachTheShell) {
     LogInAs("demo", "demo123");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     QMenu menu;
     BuildTrayMenu(&menu);
     QStringList order;
@@ -120,7 +123,8 @@ TEST_F(MainDlgTest, TrayMenuCommandsReachTheShell) {
     EXPECT_EQ(order.join(' '), "32773 32774 - 32775 32776 - 32777 32778 - 32779 32772 32771");
     EXPECT_EQ(main.Tray()->DefaultCommand(), ids::kCmdShowOrMinimise);
 
-    ui::ShellRecorder shell;
+    ui::RecordingShell& shell = shell_;
+    shell.Clear();
     for (int id : {ids::kCmdMakerSite, ids::kCmdProducts, ids::kCmdHelp, ids::kCmdUpdate,
                    ids::kCmdRepair, ids::kUpgradeLink, ids::kComplaintLink})
         main.OnCommand(id);
@@ -141,7 +145,7 @@ TEST_F(MainDlgTest, TrayMenuCommandsReachTheShell) {
 
 TEST_F(MainDlgTest, TrayDoubleClickTogglesMinimised) {
     LogInAs("guest", "");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     main.show();
     main.Tray()->HandleTrayEvent(ids::kTrayMenu, CSystemTray::kLeftDoubleClick);
     EXPECT_TRUE(main.IsMinimisedByClient());
@@ -156,25 +160,26 @@ TEST_F(MainDlgTest, AdvertisementsFromFileElseBuiltIn) {
     WriteFile("Advertise.XML",
               "<A><MainAdvts LinkUrl=\"http://ads.example/x\">image\\ad_3.gif</MainAdvts></A>");
     {
-        CMainDlg main(config_, session_, *documents_);
+        CMainDlg main(config_, session_, *documents_, shell_);
         EXPECT_EQ(main.AdWindow(0)->Picture(), "image\\ad_3.gif");
         EXPECT_EQ(main.AdWindow(0)->Link(), "http://ads.example/x");
         EXPECT_EQ(main.AdWindow(1)->Picture(), "image\\ad_2.gif");
         EXPECT_EQ(main.AdWindow(1)->Link(), Url("/maker", "/"));
-        ui::ShellRecorder shell;
+        ui::RecordingShell& shell = shell_;
+        shell.Clear();
         QTest::mouseClick(main.AdWindow(0), Qt::LeftButton);
         ASSERT_EQ(shell.Requests().size(), 1u);
         EXPECT_EQ(shell.Requests()[0].target, "http://ads.example/x");
     }
     WriteFile("Advertise.XML", "<A><MainAdvts LinkUrl=\"\">image\\ad_3.gif</MainAdvts></A>");
     {
-        CMainDlg main(config_, session_, *documents_);
+        CMainDlg main(config_, session_, *documents_, shell_);
         EXPECT_EQ(main.AdWindow(0)->Picture(), "image\\ad_1.gif");
         EXPECT_EQ(main.AdWindow(0)->Link(), Url("/portal", "/"));
     }
     WriteFile("Advertise.XML", "<A><MainAdvts LinkUrl=\"http://x/\">image\\none.gif</MainAdvts></A>");
     {
-        CMainDlg main(config_, session_, *documents_);
+        CMainDlg main(config_, session_, *documents_, shell_);
         main.show();
         EXPECT_FALSE(main.AdWindow(0)->isVisible());  // picture missing: hidden
         EXPECT_TRUE(main.AdWindow(1)->isVisible());
@@ -183,7 +188,7 @@ TEST_F(MainDlgTest, AdvertisementsFromFileElseBuiltIn) {
 
 TEST_F(MainDlgTest, EnterDoesNothingAndEscapeExits) {
     LogInAs("guest", "");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     int result = -5;
     QTimer::singleShot(0, &main, [&] {
         QTest::keyClick(&main, Qt::Key_Return);
@@ -197,9 +202,103 @@ TEST_F(MainDlgTest, EnterDoesNothingAndEscapeExits) {
     EXPECT_FALSE(main.Tray()->IsEnabled());
 }
 
+TEST_F(MainDlgTest, ExitFadesOutOnceAndNothingArrivingMeanwhileRuns) {
+    LogInAs("demo", "demo123");
+    CMainDlg main(config_, session_, *documents_, shell_);
+    QSignalSpy finished(&main, &QDialog::finished);
+    bool fadingAfterTheCall = false;
+    double opacityMidway = 1.0;
+    QTimer::singleShot(0, &main, [&] {
+        main.OnCommand(ids::kCmdExit);
+        // The call returns at once: the window is still there, fading.
+        fadingAfterTheCall = main.isVisible() && main.IsFading() && main.IsClosing();
+        shell_.Clear();
+        QTimer::singleShot(80, &main, [&] {
+            opacityMidway = main.windowOpacity();
+            for (int id : {ids::kCmdHelp, ids::kCmdUpdate, ids::kComplaintLink, ids::kLogoutLink,
+                           ids::kCmdShowOrMinimise, ids::kMinimise})
+                main.OnCommand(id);
+            main.Tray()->HandleTrayEvent(ids::kTrayMenu, CSystemTray::kLeftDoubleClick);
+            QTest::mouseClick(Control<CKbcBmp>(main, ids::kToolsPageButton), Qt::LeftButton);
+            QTest::mouseClick(Control<CKbcBmp>(main, ids::kClose), Qt::LeftButton);
+            QTest::keyClick(&main, Qt::Key_Escape);
+            EXPECT_FALSE(main.close());
+            EXPECT_TRUE(main.isVisible());
+            EXPECT_TRUE(main.IsFading());
+        });
+    });
+    EXPECT_EQ(main.exec(), CMainDlg::kExited);
+    QTest::qWait(300);  // a second ending would come after the first
+    EXPECT_TRUE(fadingAfterTheCall);
+    EXPECT_GT(opacityMidway, 0.0);
+    EXPECT_LT(opacityMidway, 1.0);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(main.result(), CMainDlg::kExited);
+    EXPECT_TRUE(shell_.Requests().empty());
+    EXPECT_FALSE(main.IsMinimisedByClient());
+    EXPECT_EQ(main.CurrentPage(), ids::kEvalPageButton);
+    EXPECT_FALSE(main.IsFading());
+}
+
+TEST_F(MainDlgTest, EscapeExitsWhileTheWebStripHasTheFocus) {
+    LogInAs("guest", "");
+    CMainDlg main(config_, session_, *documents_, shell_);
+    ASSERT_NE(main.WebStrip(), nullptr);
+    QPointer<QWidget> focused;
+    QTimer::singleShot(0, &main, [&] {
+        main.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
+        main.WebStrip()->setFocus();
+        for (int i = 0; i < 100 && !QApplication::focusWidget(); ++i) QTest::qWait(20);
+        focused = QApplication::focusWidget();
+        if (focused) QTest::keyClick(focused, Qt::Key_Escape);
+        if (!main.IsClosing()) main.done(-1);  // Esc was lost: end the run so the test fails
+    });
+    EXPECT_EQ(main.exec(), CMainDlg::kExited);
+    ASSERT_FALSE(focused.isNull());
+    EXPECT_TRUE(main.WebStrip()->isAncestorOf(focused) || focused == main.WebStrip());
+}
+
+TEST_F(MainDlgTest, WithoutATrayTheMenuOpensFromTheTitleBar) {
+    LogInAs("guest", "");
+    CMainDlg main(config_, session_, *documents_, shell_);
+    main.show();
+    ASSERT_FALSE(main.Tray()->IsEnabled());  // the offscreen desktop has no notification area
+    CKbcBmp* button = main.MenuButton();
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->isVisible());
+    // A title button like the others, just left of the minimise button.
+    const QRect minimise = Control<CKbcBmp>(main, ids::kMinimise)->geometry();
+    EXPECT_EQ(button->size(), minimise.size());
+    EXPECT_EQ(button->y(), minimise.y());
+    EXPECT_LT(button->geometry().right(), minimise.left());
+    EXPECT_LE(minimise.left() - button->geometry().right(), 4);
+
+    QMenu* menu = main.Tray()->Menu();
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->defaultAction(), main.Command(ids::kCmdShowOrMinimise));
+    QAction* help = main.Command(ids::kCmdHelp);
+    ASSERT_TRUE(menu->actions().contains(help));
+    shell_.Clear();
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(help).center());
+    ASSERT_EQ(shell_.Requests().size(), 1u);
+    EXPECT_EQ(shell_.Requests()[0].target, Url("/product", "/sysm.html"));
+    EXPECT_FALSE(menu->isVisible());
+
+    // A right click on the title band opens it too; one further down does not.
+    QContextMenuEvent onTitle(QContextMenuEvent::Mouse, QPoint(120, 30), main.mapToGlobal(QPoint(120, 30)));
+    QApplication::sendEvent(&main, &onTitle);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    QContextMenuEvent below(QContextMenuEvent::Mouse, QPoint(120, 560), main.mapToGlobal(QPoint(120, 560)));
+    QApplication::sendEvent(&main, &below);
+    EXPECT_FALSE(menu->isVisible());
+}
+
 TEST_F(MainDlgTest, TopMostOnlyForTheFirstTwoSeconds) {
     LogInAs("guest", "");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     main.show();
     EXPECT_TRUE(main.windowFlags() & Qt::WindowStaysOnTopHint);
     QTest::qWait(2300);
@@ -268,7 +367,7 @@ TEST_F(MainDlgTest, LogoutOpensALoginThatWaitsAndASecondLoginOpensAFreshMainWind
         },
     };
     driver.Start();
-    EXPECT_EQ(CClientApp().InitInstance(), 0);
+    EXPECT_EQ(CClientApp(shell_).InitInstance(), 0);
     EXPECT_EQ(driver.seen.size(), 4u);
     EXPECT_TRUE(waited);
     EXPECT_TRUE(answers.Prompts().empty());
@@ -278,7 +377,7 @@ TEST_F(MainDlgTest, ClosingTheLoginWindowEndsTheRun) {
     ChainDriver driver;
     driver.steps = {[](QWidget* w) { QTimer::singleShot(0, w, [w] { w->close(); }); }};
     driver.Start();
-    EXPECT_EQ(CClientApp().InitInstance(), 0);
+    EXPECT_EQ(CClientApp(shell_).InitInstance(), 0);
     EXPECT_EQ(driver.seen.size(), 1u);
 }
 

@@ -12,6 +12,7 @@
 #include "client/core/client_config.h"
 #include "client/core/session.h"
 #include "client/data/document_source.h"
+#include "common/ui/recording_shell.h"
 #include "support/sample_server.h"
 
 class ShellFixture : public ::testing::Test {
@@ -41,6 +42,8 @@ protected:
     ClientConfig config_;
     Session session_;
     std::unique_ptr<ServerDocumentSource> documents_;
+    // What the windows of a test ask of the desktop shell.
+    ui::RecordingShell shell_;
 
 private:
     std::string dir_;

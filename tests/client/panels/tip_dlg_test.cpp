@@ -33,7 +33,7 @@ protected:
     }
 
     // Shows a tip of the style, presses `key` and returns the answer.
-    static int AnswerWithKey(int ask, int key) {
+    static int AnswerWithKey(CTipDlg::Style ask, int key) {
         CTipDlg tip;
         tip.SetMessage("x", ask);
         EXPECT_TRUE(tip.InitDialog());
@@ -50,7 +50,7 @@ protected:
 
 TEST_F(TipDlgTest, InformationShowsOneCentredOkQuestionShowsTwo) {
     CTipDlg info;
-    info.SetMessage("\xCD\xF8\xC2\xE7\xC1\xAC\xBD\xD3\xCA\xA7\xB0\xDC!", 0);  // "网络连接失败!"
+    info.SetMessage("\xCD\xF8\xC2\xE7\xC1\xAC\xBD\xD3\xCA\xA7\xB0\xDC!", CTipDlg::kInformation);  // "网络连接失败!"
     ASSERT_TRUE(info.InitDialog());
     info.show();
     EXPECT_TRUE(info.OkCentreButton()->isVisible());
@@ -63,7 +63,7 @@ TEST_F(TipDlgTest, InformationShowsOneCentredOkQuestionShowsTwo) {
     EXPECT_EQ(info.windowTitle(), QStringLiteral("Quorvel"));
 
     CTipDlg question;
-    question.SetMessage("?", 1);
+    question.SetMessage("?", CTipDlg::kQuestion);
     ASSERT_TRUE(question.InitDialog());
     question.show();
     EXPECT_FALSE(question.OkCentreButton()->isVisible());
@@ -74,15 +74,15 @@ TEST_F(TipDlgTest, InformationShowsOneCentredOkQuestionShowsTwo) {
 }
 
 TEST_F(TipDlgTest, EnterIsOkAndEscIsCancelWhateverIsShown) {
-    EXPECT_EQ(AnswerWithKey(0, Qt::Key_Return), ui::kIdOk);
-    EXPECT_EQ(AnswerWithKey(0, Qt::Key_Enter), ui::kIdOk);
-    EXPECT_EQ(AnswerWithKey(0, Qt::Key_Escape), ui::kIdCancel);
-    EXPECT_EQ(AnswerWithKey(1, Qt::Key_Return), ui::kIdOk);
-    EXPECT_EQ(AnswerWithKey(1, Qt::Key_Escape), ui::kIdCancel);
+    EXPECT_EQ(AnswerWithKey(CTipDlg::kInformation, Qt::Key_Return), ui::kIdOk);
+    EXPECT_EQ(AnswerWithKey(CTipDlg::kInformation, Qt::Key_Enter), ui::kIdOk);
+    EXPECT_EQ(AnswerWithKey(CTipDlg::kInformation, Qt::Key_Escape), ui::kIdCancel);
+    EXPECT_EQ(AnswerWithKey(CTipDlg::kQuestion, Qt::Key_Return), ui::kIdOk);
+    EXPECT_EQ(AnswerWithKey(CTipDlg::kQuestion, Qt::Key_Escape), ui::kIdCancel);
 }
 
 TEST_F(TipDlgTest, EachButtonGivesItsAnswer) {
-    const auto click = [](int ask, CKbcBmp* (CTipDlg::*button)() const) {
+    const auto click = [](CTipDlg::Style ask, CKbcBmp* (CTipDlg::*button)() const) {
         CTipDlg tip;
         tip.SetMessage("x", ask);
         EXPECT_TRUE(tip.InitDialog());
@@ -91,14 +91,14 @@ TEST_F(TipDlgTest, EachButtonGivesItsAnswer) {
         EXPECT_FALSE(tip.isVisible());
         return tip.result();
     };
-    EXPECT_EQ(click(0, &CTipDlg::OkCentreButton), ui::kIdOk);
-    EXPECT_EQ(click(1, &CTipDlg::OkLeftButton), ui::kIdOk);
-    EXPECT_EQ(click(1, &CTipDlg::CancelButton), ui::kIdCancel);
+    EXPECT_EQ(click(CTipDlg::kInformation, &CTipDlg::OkCentreButton), ui::kIdOk);
+    EXPECT_EQ(click(CTipDlg::kQuestion, &CTipDlg::OkLeftButton), ui::kIdOk);
+    EXPECT_EQ(click(CTipDlg::kQuestion, &CTipDlg::CancelButton), ui::kIdCancel);
 }
 
 TEST_F(TipDlgTest, IsShapedByItsBackground) {
     CTipDlg tip;
-    tip.SetMessage("x", 0);
+    tip.SetMessage("x", CTipDlg::kInformation);
     ASSERT_TRUE(tip.InitDialog());
     EXPECT_EQ(tip.size(), QSize(130, 81));
     EXPECT_FALSE(tip.mask().contains(QPoint(0, 0)));
@@ -108,7 +108,7 @@ TEST_F(TipDlgTest, IsShapedByItsBackground) {
 TEST_F(TipDlgTest, TheHookAnswersWithoutShowingAnything) {
     ui::ScopedModalAnswers answers(ui::kIdCancel);
     CTipDlg tip;
-    tip.SetMessage("sure?", 1);
+    tip.SetMessage("sure?", CTipDlg::kQuestion);
     EXPECT_EQ(tip.DoModal(), ui::kIdCancel);
     EXPECT_FALSE(tip.isVisible());
     ASSERT_EQ(answers.Prompts().size(), 1u);
@@ -123,7 +123,7 @@ TEST(TipDlgMissingPicture, ClosesTheMainWindowAndAnswersCancel) {
     mainWindow.show();
     ui::SetMainWindow(&mainWindow);
     CTipDlg tip;
-    tip.SetMessage("x", 0);
+    tip.SetMessage("x", CTipDlg::kInformation);
     EXPECT_EQ(tip.DoModal(), ui::kIdCancel);
     EXPECT_FALSE(mainWindow.isVisible());
     ui::SetMainWindow(nullptr);
@@ -131,7 +131,7 @@ TEST(TipDlgMissingPicture, ClosesTheMainWindowAndAnswersCancel) {
 
 TEST_F(TipDlgTest, DragsByAnyPointOfItsSurface) {
     CTipDlg tip;
-    tip.SetMessage("x", 0);
+    tip.SetMessage("x", CTipDlg::kInformation);
     ASSERT_TRUE(tip.InitDialog());
     tip.move(100, 100);
     tip.show();
@@ -148,4 +148,41 @@ TEST_F(TipDlgTest, DragsByAnyPointOfItsSurface) {
     send(QEvent::MouseButtonRelease, global + QPoint(25, 15), Qt::NoButton);
     EXPECT_EQ(tip.pos(), start + QPoint(25, 15));
     EXPECT_TRUE(tip.isVisible());  // dragging is not a click
+}
+
+TEST_F(TipDlgTest, LongMessagesGrowTheWindowAndStayInsideWithMargins) {
+    // "找不到该股票或该股票无评测内容！": wider than the template's label, fits one line.
+    const std::string sentence =
+        "\xD5\xD2\xB2\xBB\xB5\xBD\xB8\xC3\xB9\xC9\xC6\xB1\xBB\xF2\xB8\xC3\xB9\xC9\xC6\xB1\xCE\xDE\xC6\xC0"
+        "\xB2\xE2\xC4\xDA\xC8\xDD\xA3\xA1";
+    CTipDlg wider;
+    wider.SetMessage(sentence, CTipDlg::kInformation);
+    ASSERT_TRUE(wider.InitDialog());
+    EXPECT_GT(wider.width(), 130);
+    EXPECT_EQ(wider.height(), 81);
+
+    CTipDlg tip;
+    tip.SetMessage(sentence + sentence + sentence + sentence, CTipDlg::kQuestion);
+    ASSERT_TRUE(tip.InitDialog());
+    tip.show();
+    EXPECT_GT(tip.height(), 81);
+    EXPECT_GT(tip.width(), 130);
+    EXPECT_LE(tip.width(), 360);
+
+    const CColorLabel* label = tip.MessageLabel();
+    EXPECT_TRUE(tip.rect().contains(label->geometry()));
+    const QRect text = label->fontMetrics().boundingRect(label->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap,
+                                                         label->text());
+    EXPECT_TRUE(label->rect().contains(text)) << text.x() << "," << text.y() << " " << text.width() << "x"
+                                              << text.height();
+    EXPECT_GE(text.left(), 4);
+    EXPECT_LE(text.right(), label->width() - 5);
+    for (const CKbcBmp* button : {tip.OkLeftButton(), tip.CancelButton()}) {
+        EXPECT_TRUE(tip.rect().contains(button->geometry()));
+        EXPECT_GT(button->y(), label->geometry().bottom());
+    }
+    // The shape is the grown picture's: rounded corners, solid inside.
+    EXPECT_FALSE(tip.mask().contains(QPoint(0, 0)));
+    EXPECT_FALSE(tip.mask().contains(QPoint(tip.width() - 1, tip.height() - 1)));
+    EXPECT_EQ(QRegion(tip.rect().adjusted(8, 8, -8, -8)).subtracted(tip.mask()), QRegion());
 }

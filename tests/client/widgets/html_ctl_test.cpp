@@ -41,6 +41,20 @@ TEST(HtmlCtl, ReplacesItsPlaceholder) {
     view.setParent(nullptr);  // owned by the test, as a dialog member would be
 }
 
+TEST(HtmlCtl, OverPlaceholderMakesTheViewInOneStep) {
+    QWidget dialog;
+    auto* placeholder = new QLabel(&dialog);
+    placeholder->setObjectName("1188");
+    placeholder->setGeometry(12, 523, 823, 78);
+    EXPECT_EQ(CHtmlCtl::OverPlaceholder(1200, &dialog), nullptr);
+    EXPECT_TRUE(dialog.findChildren<CHtmlCtl*>().isEmpty());  // nothing left behind
+    CHtmlCtl* view = CHtmlCtl::OverPlaceholder(1188, &dialog);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->parentWidget(), &dialog);
+    EXPECT_EQ(view->geometry(), QRect(12, 523, 823, 78));
+    EXPECT_EQ(dialog.findChild<QWidget*>("1188"), view);
+}
+
 TEST(HtmlCtl, ApplicationLinksAreSwallowed) {
     RecordingHtmlCtl view;
     view.resize(300, 200);

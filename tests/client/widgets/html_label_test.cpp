@@ -10,7 +10,7 @@
 
 #include "client/widgets/background_effect.h"
 #include "client/widgets/html_label.h"
-#include "common/ui/shell_facade.h"
+#include "common/ui/recording_shell.h"
 #include "support/test_pictures.h"
 
 namespace {
@@ -50,7 +50,7 @@ class HtmlLabelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         parent_.resize(300, 60);
-        label_ = new CHtmlLabel(&parent_);
+        label_ = new CHtmlLabel(&parent_, shell_);
         label_->setGeometry(0, 0, 200, 30);
         QFont font("WenQuanYi Micro Hei");
         font.setPixelSize(16);
@@ -60,6 +60,7 @@ protected:
 
     QPoint FirstLinkPoint() const { return QPoint(4, 8); }
 
+    ui::RecordingShell shell_;
     QWidget parent_;
     CHtmlLabel* label_ = nullptr;
 };
@@ -119,7 +120,7 @@ TEST_F(HtmlLabelTest, HandCursorOverLinksAndHoverNotices) {
 }
 
 TEST_F(HtmlLabelTest, ClicksOpenThroughTheShellExceptHHHH) {
-    ui::ShellRecorder shell;
+    const ui::RecordingShell& shell = shell_;
     QSignalSpy clicked(label_, &CHtmlLabel::clicked);
     label_->SetHyperlink("WWWWW", "HHHH");
     MoveTo(label_, FirstLinkPoint());

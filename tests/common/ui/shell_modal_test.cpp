@@ -3,15 +3,15 @@
 
 #include "common/ui/error_box.h"
 #include "common/ui/modal_hook.h"
-#include "common/ui/shell_facade.h"
+#include "common/ui/recording_shell.h"
 
 using ui::ShellRequest;
 
 TEST(ShellFacade, RecorderCapturesEveryKindOfRequest) {
-    ui::ShellRecorder recorder(false);
-    EXPECT_FALSE(ui::ShellFacade::OpenUrl("http://127.0.0.1:8080/index.htm"));
-    EXPECT_FALSE(ui::ShellFacade::OpenMail("support@example.com", "hello"));
-    EXPECT_FALSE(ui::ShellFacade::StartProgram("/opt/q/krupdate", {"-x"}));
+    ui::RecordingShell recorder(false);
+    EXPECT_FALSE(recorder.OpenUrl("http://127.0.0.1:8080/index.htm"));
+    EXPECT_FALSE(recorder.OpenMail("support@example.com", "hello"));
+    EXPECT_FALSE(recorder.StartProgram("/opt/q/krupdate", {"-x"}));
     const auto& requests = recorder.Requests();
     ASSERT_EQ(requests.size(), 3u);
     EXPECT_EQ(requests[0].kind, ShellRequest::Kind::OpenUrl);
@@ -23,10 +23,10 @@ TEST(ShellFacade, RecorderCapturesEveryKindOfRequest) {
 }
 
 TEST(ShellFacade, EmptyTargetsAreRefusedBeforeReachingTheShell) {
-    ui::ShellRecorder recorder(true);
-    EXPECT_FALSE(ui::ShellFacade::OpenUrl(""));
-    EXPECT_FALSE(ui::ShellFacade::OpenMail(""));
-    EXPECT_FALSE(ui::ShellFacade::StartProgram(""));
+    ui::RecordingShell recorder(true);
+    EXPECT_FALSE(recorder.OpenUrl(""));
+    EXPECT_FALSE(recorder.OpenMail(""));
+    EXPECT_FALSE(recorder.StartProgram(""));
     EXPECT_TRUE(recorder.Requests().empty());
 }
 

@@ -61,7 +61,7 @@ TEST(SkinAssets, ButtonStripsHaveFourFramesKeyedOnTheirColour) {
         {"zxjl.gif", blue},     {"sjjs.gif", blue},   {"mrss.gif", blue},   {"hdjr.gif", blue},
         {"botton.gif", blue},   {"ljfx.gif", blue},   {"ljtj.gif", blue},   {"sx.gif", blue},
         {"qrjs.gif", blue},     {"bcsj.gif", blue},   {"tipok.gif", red},   {"tipcancel.gif", red},
-        {"viewinfo.gif", red},  {"newsclose.gif", red},
+        {"viewinfo.gif", red},  {"newsclose.gif", red}, {"cd.gif", blue},
     };
     for (const Strip& strip : strips) {
         SCOPED_TRACE(strip.name);
@@ -72,7 +72,8 @@ TEST(SkinAssets, ButtonStripsHaveFourFramesKeyedOnTheirColour) {
         for (int f = 0; f < 4; ++f) {
             // The corner is see-through; the middle is drawn.
             EXPECT_EQ(image.pixel(f * frame, 0) | 0xFF000000, strip.key);
-            if (std::string(strip.name) != "zxh.gif" && std::string(strip.name) != "gb.gif") {
+            const std::string name = strip.name;
+            if (name != "zxh.gif" && name != "gb.gif" && name != "cd.gif") {  // glyphs on the header
                 EXPECT_NE(image.pixel(f * frame + 4, image.height() / 2) | 0xFF000000, strip.key);
             }
         }

@@ -77,7 +77,7 @@ TEST_F(WindowPlacementTest, LoginWindow) {
 TEST_F(WindowPlacementTest, MainWindowAndItsPages) {
     namespace layout = skin::main_window;
     session_.LogIn("demo", "demo123");
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     ASSERT_TRUE(main.IsSkinned());
     EXPECT_EQ(main.size(), SizeOf(layout::kPicture));
     ExpectPlaced(main, {{ids::kPagePlaceholder, &layout::kPageArea},
@@ -119,7 +119,7 @@ TEST_F(WindowPlacementTest, MainWindowAndItsPages) {
 
 TEST_F(WindowPlacementTest, GuestGreetingTakesTheWholeChip) {
     session_.EnterAsGuest();
-    CMainDlg main(config_, session_, *documents_);
+    CMainDlg main(config_, session_, *documents_, shell_);
     ASSERT_TRUE(main.IsSkinned());
     ExpectPlaced(main, {{ids::kGreeting, &skin::main_window::kGreetingAlone}});
 }
@@ -132,10 +132,10 @@ TEST_F(WindowPlacementTest, AboutWindow) {
 
 TEST_F(WindowPlacementTest, TipWindowButtonsStandInTheirRow) {
     const skin::Rect row = skin::tip::kButtonRow.rect;
-    for (int ask : {0, 1}) {
-        SCOPED_TRACE(ask);
+    for (CTipDlg::Style style : {CTipDlg::kInformation, CTipDlg::kQuestion}) {
+        SCOPED_TRACE(static_cast<int>(style));
         CTipDlg tip;
-        tip.SetMessage("x", ask);
+        tip.SetMessage("x", style);
         ASSERT_TRUE(tip.InitDialog());
         EXPECT_EQ(tip.size(), SizeOf(skin::tip::kPicture));
         ExpectPlaced(tip, {{CTipDlg::kIdMessage, &skin::tip::kMessage}});
@@ -146,8 +146,8 @@ TEST_F(WindowPlacementTest, TipWindowButtonsStandInTheirRow) {
             EXPECT_EQ(button->y(), row.y);
             EXPECT_TRUE(ui::ToQRect(row).contains(button->geometry())) << button->objectName().toStdString();
         }
-        EXPECT_EQ(shown, ask == 0 ? 1 : 2);
-        if (ask != 0) {
+        EXPECT_EQ(shown, style == CTipDlg::kInformation ? 1 : 2);
+        if (style == CTipDlg::kQuestion) {
             EXPECT_EQ(tip.CancelButton()->x() - tip.OkLeftButton()->geometry().right() - 1, skin::tip::kButtonGap);
         }
     }
