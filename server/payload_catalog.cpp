@@ -8,6 +8,7 @@
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 #include "server/seeded_random.h"
+#include "server/xml_text.h"
 
 namespace server {
 namespace {
@@ -88,9 +89,11 @@ std::string ServedPayload(const PayloadFile& file, const std::string& host) {
     platform::ReadWholeFile(file.path, content);
     const std::string lower = platform::AsciiLower(file.name);
     if (lower.size() < 4 || lower.compare(lower.size() - 4, 4, ".xml") != 0 || host.empty()) return content;
+    // The Host header is the client's text: escaped, it cannot end the attribute or add markup.
+    const std::string served = EscapeXml(host, true);
     const std::string from = kDefaultHost;
-    for (std::size_t at = content.find(from); at != std::string::npos; at = content.find(from, at + host.size()))
-        content.replace(at, from.size(), host);
+    for (std::size_t at = content.find(from); at != std::string::npos; at = content.find(from, at + served.size()))
+        content.replace(at, from.size(), served);
     return content;
 }
 

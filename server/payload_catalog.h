@@ -36,7 +36,7 @@ private:
 std::string ContentVersion(const std::string& content);
 
 // The served copy of a payload: XML files have the sample server's default address
-// replaced by `host`, so that links in them point back at this server.
+// replaced by `host` (escaped for XML), so that links in them point back at this server.
 std::string ServedPayload(const PayloadFile& file, const std::string& host);
 
 }  // namespace server
