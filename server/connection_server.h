@@ -25,7 +25,9 @@
 namespace server {
 
 struct ConnectionSettings {
-    int workers = 16;  // the handler may wait (a throttled login) without stopping the rest
+    // Workers only run handlers (no waiting for clients), so a few per core serve best; a
+    // handler that waits (a throttled login, see ThrottleSettings::maxWaiting) holds one.
+    int workers = 8;
     std::chrono::milliseconds idleTimeout{5000};      // between requests on one connection
     std::chrono::milliseconds requestTimeout{10000};  // a whole request, from its first byte
     std::chrono::milliseconds writeTimeout{10000};    // a whole answer

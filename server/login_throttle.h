@@ -19,7 +19,7 @@ struct ThrottleSettings {
     std::chrono::milliseconds firstDelay{250};     // the wait after those
     std::chrono::milliseconds maxDelay{4000};      // the doubling stops here
     std::chrono::minutes forgetAfter{15};          // a name with no failure for this long starts over
-    int maxWaiting = 4;                            // attempts waiting at once, over every name
+    int maxWaiting = 2;                            // attempts waiting at once, over every name
     std::size_t maxNames = 10000;                  // names remembered
 };
 

@@ -1,9 +1,12 @@
 // What the site keeps is bounded: the journal in memory and on disk, the document cache.
 #include <gtest/gtest.h>
 
+#include <future>
+
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 #include "server/document_cache.h"
+#include "server/login_throttle.h"
 #include "server/request_journal.h"
 
 namespace {
@@ -59,6 +62,33 @@ TEST(DocumentCache, MakesEachDocumentOnceAndStaysWithinItsBytes) {
     EXPECT_TRUE(cache.Get("none", [] { return std::string(); })->empty());
     EXPECT_EQ(cache.Get("huge", [] { return std::string(5000, 'h'); })->size(), 5000u);
     EXPECT_LE(cache.Bytes(), 1000u);
+}
+
+TEST(LoginThrottle, OnlyAFewAttemptsWaitAtOnceAndTurnsNeverQueuePastTheCeiling) {
+    server::ThrottleSettings settings;
+    settings.firstDelay = std::chrono::milliseconds(100);
+    settings.maxDelay = std::chrono::milliseconds(250);
+    settings.maxWaiting = 1;
+    server::LoginThrottle throttle(settings);
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(throttle.AwaitTurn("a"));
+        throttle.Record("a", false);
+    }
+    for (int i = 0; i < 5; ++i) throttle.Record("b", false);
+    auto waiting = std::async(std::launch::async, [&] { return throttle.AwaitTurn("a"); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_FALSE(throttle.AwaitTurn("b")) << "another attempt would wait while one already does";
+    EXPECT_TRUE(throttle.AwaitTurn("c")) << "names without failures never wait";
+    EXPECT_TRUE(waiting.get());
+
+    // At the ceiling, an attempt queued behind another would wait past it: refused.
+    settings.maxWaiting = 5;
+    server::LoginThrottle roomy(settings);
+    for (int i = 0; i < 7; ++i) roomy.Record("a", false);
+    auto atCeiling = std::async(std::launch::async, [&] { return roomy.AwaitTurn("a"); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_FALSE(roomy.AwaitTurn("a"));
+    EXPECT_TRUE(atCeiling.get());
 }
 
 }  // namespace

@@ -1,17 +1,22 @@
 // server_load: quorvel-server and nginx side by side on the same document. Starts the
 // sample server (or uses one already running on a loopback port), fetches the document
 // from it into a temporary folder, starts nginx on its own loopback port serving that copy,
-// then measures both: N kept-alive connections for a few seconds, and bursts of fresh
-// connections opened all at once. Prints requests per second, p50, p99 and errors; stops
-// everything it started.
+// then measures both, in turns, a few runs each: N kept-alive connections for a few seconds,
+// and bursts of fresh connections opened all at once. Prints requests per second, p50, p99
+// and errors of each run and their medians; stops everything it started.
 //
 //   server_load [--path P] [--connections N] [--seconds S] [--burst N] [--rounds R]
-//               [--threads T] [--nginx-workers W] [--server-port PORT]
+//               [--runs N] [--threads T] [--nginx-workers W] [--server-port PORT]
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "common/net/support/peers.h"
@@ -30,7 +35,8 @@ struct Options {
     int burst = 200;
     int rounds = 5;
     int threads = 2;
-    int nginxWorkers = 1;
+    int runs = 3;
+    int nginxWorkers = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));  // as "auto"
     int serverPort = 0;  // 0: start a sample server
 };
 
@@ -45,6 +51,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         else if (arg == "--burst") options.burst = std::atoi(value);
         else if (arg == "--rounds") options.rounds = std::atoi(value);
         else if (arg == "--threads") options.threads = std::atoi(value);
+        else if (arg == "--runs") options.runs = std::atoi(value);
         else if (arg == "--nginx-workers") options.nginxWorkers = std::atoi(value);
         else if (arg == "--server-port") options.serverPort = std::atoi(value);
         else return false;
@@ -52,6 +59,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     return !options.path.empty() && options.path[0] == '/' && options.path.find("..") == std::string::npos &&
            options.connections >= 1 && options.connections <= 2000 && options.seconds > 0 && options.seconds <= 120 &&
            options.burst >= 0 && options.burst <= 2000 && options.rounds >= 1 && options.rounds <= 100 &&
+           options.runs >= 1 && options.runs <= 20 &&
            options.threads >= 1 && options.threads <= 64 && options.nginxWorkers >= 1 && options.nginxWorkers <= 16 &&
            options.serverPort >= 0 && options.serverPort <= 65535;
 }
@@ -63,6 +71,8 @@ bool StartNginx(nettest::PeerProcess& process, const std::string& folder, const 
     const std::uint16_t port = nettest::FreeLoopbackPort();
     const std::string conf = "daemon off;\nmaster_process " + std::string(workers > 1 ? "on" : "off") +
                              ";\nworker_processes " + std::to_string(workers) + ";\npid " + folder + "/nginx.pid;\n" +
+                             // Workers started by root would run as nobody and not reach the private folder.
+                             (::geteuid() == 0 ? "user root;\n" : "") +
                              "error_log " + folder + "/error.log;\n"
                              "events { worker_connections 4096; }\n"
                              "http {\n"
@@ -92,10 +102,48 @@ void Print(const char* name, const load::LoadResult& r) {
                 r.reconnects);
 }
 
-void PrintRatio(const load::LoadResult& server, const load::LoadResult& nginx) {
-    if (nginx.RequestsPerSecond() > 0)
-        std::printf("  quorvel-server / nginx: %.2f of the requests per second\n",
-                    server.RequestsPerSecond() / nginx.RequestsPerSecond());
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void PrintMedian(const char* name, const std::vector<load::LoadResult>& runs) {
+    std::vector<double> rates, p50s, p99s;
+    long errors = 0;
+    for (const auto& r : runs) {
+        rates.push_back(r.RequestsPerSecond());
+        p50s.push_back(r.Percentile(0.50));
+        p99s.push_back(r.Percentile(0.99));
+        errors += r.errors;
+    }
+    std::printf("  %-15s %9.0f requests/s   p50 %7.3f ms   p99 %7.3f ms   errors %ld   (median of %zu runs)\n", name,
+                Median(rates), Median(p50s), Median(p99s), errors, runs.size());
+}
+
+// Both measured `runs` times, taking turns at going first, since the machine's other load
+// changes from second to second; each run is printed, then the medians.
+void Compare(int runs, const std::function<load::LoadResult(const load::Target&)>& measure,
+             const load::Target& server, const load::Target& nginx) {
+    std::vector<load::LoadResult> ours, theirs;
+    for (int run = 0; run < runs; ++run) {
+        if (run % 2 == 0) {
+            ours.push_back(measure(server));
+            theirs.push_back(measure(nginx));
+        } else {
+            theirs.push_back(measure(nginx));
+            ours.push_back(measure(server));
+        }
+        Print("quorvel-server", ours.back());
+        Print("nginx", theirs.back());
+    }
+    PrintMedian("quorvel-server", ours);
+    PrintMedian("nginx", theirs);
+    std::vector<double> ratios;
+    for (int run = 0; run < runs; ++run)
+        if (theirs[run].RequestsPerSecond() > 0)
+            ratios.push_back(ours[run].RequestsPerSecond() / theirs[run].RequestsPerSecond());
+    if (!ratios.empty()) std::printf("  quorvel-server / nginx: %.2f of the requests per second (median)\n", Median(ratios));
 }
 
 }  // namespace
@@ -105,7 +153,7 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: server_load [--path P] [--connections N] [--seconds S] [--burst N] [--rounds R]\n"
-                     "                   [--threads T] [--nginx-workers W] [--server-port PORT]\n");
+                     "                   [--runs N] [--threads T] [--nginx-workers W] [--server-port PORT]\n");
         return 2;
     }
 
@@ -146,21 +194,16 @@ int main(int argc, char** argv) {
     load::RunKeepAlive(server, options.connections, std::chrono::milliseconds(300), options.threads);
     load::RunKeepAlive(other, options.connections, std::chrono::milliseconds(300), options.threads);
 
-    std::printf("%d kept-alive connections, %.1f s each, %d client threads:\n", options.connections, options.seconds,
+    std::printf("%d kept-alive connections, %.1f s a run, %d client threads:\n", options.connections, options.seconds,
                 options.threads);
-    const load::LoadResult keptServer = load::RunKeepAlive(server, options.connections, duration, options.threads);
-    const load::LoadResult keptNginx = load::RunKeepAlive(other, options.connections, duration, options.threads);
-    Print("quorvel-server", keptServer);
-    Print("nginx", keptNginx);
-    PrintRatio(keptServer, keptNginx);
-
+    Compare(options.runs, [&](const load::Target& target) {
+        return load::RunKeepAlive(target, options.connections, duration, options.threads);
+    }, server, other);
     if (options.burst > 0) {
-        std::printf("%d fresh connections at once, %d rounds:\n", options.burst, options.rounds);
-        const load::LoadResult burstServer = load::RunBurst(server, options.burst, options.rounds);
-        const load::LoadResult burstNginx = load::RunBurst(other, options.burst, options.rounds);
-        Print("quorvel-server", burstServer);
-        Print("nginx", burstNginx);
-        PrintRatio(burstServer, burstNginx);
+        std::printf("%d fresh connections at once, %d rounds a run:\n", options.burst, options.rounds);
+        Compare(options.runs, [&](const load::Target& target) {
+            return load::RunBurst(target, options.burst, options.rounds);
+        }, server, other);
     }
     nginx.Stop();
     platform::RemoveDirectoryTree(folder);
