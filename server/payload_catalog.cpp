@@ -1,5 +1,7 @@
 #include "server/payload_catalog.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -49,17 +51,37 @@ std::string ContentVersion(const std::string& content) {
 PayloadCatalog::PayloadCatalog(std::string assetsDirectory, std::string payloadDirectory)
     : assetsDirectory_(std::move(assetsDirectory)), payloadDirectory_(std::move(payloadDirectory)) {}
 
+bool PayloadCatalog::VersionOf(const std::string& path, std::string& version) const {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    const std::int64_t modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        const auto known = versions_.find(path);
+        if (known != versions_.end() && known->second.size == st.st_size && known->second.modifiedNs == modifiedNs) {
+            version = known->second.version;
+            return true;
+        }
+    }
+    std::string content;
+    if (!platform::ReadWholeFile(path, content)) return false;
+    version = ContentVersion(content);
+    std::lock_guard<std::mutex> lock(mutex_);
+    versions_[path] = {static_cast<std::int64_t>(st.st_size), modifiedNs, version};
+    return true;
+}
+
 std::vector<PayloadFile> PayloadCatalog::InstallFiles() const {
     std::map<std::string, PayloadFile> byName;
     Collect(assetsDirectory_, byName);
     Collect(payloadDirectory_, byName);
     std::vector<PayloadFile> files;
-    for (auto& [key, file] : byName) {
-        std::string content;
-        if (!platform::ReadWholeFile(file.path, content)) continue;
-        file.version = ContentVersion(content);
-        files.push_back(std::move(file));
-    }
+    for (auto& [key, file] : byName)
+        if (VersionOf(file.path, file.version)) files.push_back(std::move(file));
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::erase_if(versions_, [&](const auto& known) {
+        return std::none_of(files.begin(), files.end(), [&](const PayloadFile& f) { return f.path == known.first; });
+    });
     return files;
 }
 

@@ -251,6 +251,17 @@ TEST(FileLists, ExtraPayloadFilesJoinTheRepairList) {
     EXPECT_NE(repair.find("Name=\"image\\extra.gif\""), std::string::npos);
     EXPECT_EQ(Get(site, "/Restoration/files/image/extra.gif").body, "GIF89a");
     EXPECT_EQ(Get(site, "/KRClientUpdate/krclient").body, "program");
+
+    // A file replaced while the server runs is listed with its new version.
+    auto listedVersion = [&] {
+        for (XmlScan r(Get(site, "/Restoration/Restoration.xml").body); r.Next("File");)
+            if (r.Attr("Name") == "krclient") return r.Attr("Ver");
+        return std::string();
+    };
+    const std::string before = listedVersion();
+    ASSERT_TRUE(platform::ReplaceFileAtomically(platform::JoinPath(data.Path(), "payload/krclient"), "PROGRAM"));
+    EXPECT_NE(listedVersion(), before);
+    EXPECT_EQ(listedVersion(), server::ContentVersion("PROGRAM"));
 }
 
 TEST(FileLists, AdvertisementLinksPointAtTheServingHost) {
