@@ -47,6 +47,7 @@ struct ConnectionServer::Connection {
     bool peerClosed = false;
     bool requestStarted = false;
     Clock::time_point requestDeadline;
+    Clock::time_point writeDeadline;  // for the whole of the answer in `out`
     std::atomic<std::int64_t> deadline{kNever};  // read by the reaper
 };
 
@@ -175,7 +176,7 @@ void ConnectionServer::Serve(Connection& c, std::uint32_t events) {
             if (n > 0) {
                 c.outSent += static_cast<std::size_t>(n);
             } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-                return Arm(c, EPOLLOUT, Clock::now() + settings_.writeTimeout);
+                return Arm(c, EPOLLOUT, c.writeDeadline);
             } else if (n < 0 && errno == EINTR) {
                 continue;
             } else {
@@ -206,6 +207,7 @@ void ConnectionServer::Serve(Connection& c, std::uint32_t events) {
             if (c.peerClosed) return Close(c);
             return Arm(c, EPOLLIN, c.requestStarted ? c.requestDeadline : Clock::now() + settings_.idleTimeout);
         }
+        c.writeDeadline = Clock::now() + settings_.writeTimeout;
     }
 }
 

@@ -31,7 +31,7 @@ struct ConnectionSettings {
     std::chrono::milliseconds idleTimeout{5000};      // between requests on one connection
     std::chrono::milliseconds requestTimeout{10000};  // a whole request, from its first byte
     std::chrono::milliseconds writeTimeout{10000};    // a whole answer
-    std::size_t maxConnections = 4096;  // more are answered 503 and closed
+    std::size_t maxConnections = 1024;  // more are answered 503 and closed
     std::size_t maxRequestsPerConnection = 1000;
     int backlog = 4096;  // the kernel caps it at net.core.somaxconn
     RequestLimits limits;
