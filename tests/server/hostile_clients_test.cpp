@@ -59,7 +59,7 @@ TEST(HostileClients, TricklingConnectionsNeitherStopOthersNorStayPastTheirTime) 
             }
         }
         if (step % 4 == 0) {
-            const auto reply = rawhttp::Exchange(port, rawhttp::GetRequest(port, kDocument, true), 2000);
+            const auto reply = rawhttp::Exchange(port, rawhttp::GetRequest(port, kDocument, true), 3000);
             EXPECT_TRUE(reply.complete) << "fetch " << fetches << " got no answer while slow clients trickle";
             EXPECT_EQ(reply.status, 200);
             ++fetches;
