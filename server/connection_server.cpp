@@ -166,7 +166,10 @@ void ConnectionServer::AcceptPending() {
 }
 
 void ConnectionServer::Serve(Connection& c, std::uint32_t events) {
-    c.deadline.store(kNever);
+    // Reading the deadline Arm stored last also orders everything the previous worker did
+    // to this connection before what this one does (the kernel orders it too, unseen by
+    // thread checkers).
+    c.deadline.exchange(kNever, std::memory_order_acq_rel);
     bool mayRead = (events & (EPOLLIN | EPOLLHUP | EPOLLERR)) != 0;
     // At most what one request may hold, so a flood of pipelined requests waits in the kernel.
     const std::size_t inputCap = settings_.limits.maxHead + settings_.limits.maxBody + 16 * 1024;
@@ -243,11 +246,14 @@ ConnectionServer::Progress ConnectionServer::Advance(Connection& c) {
 }
 
 void ConnectionServer::Arm(Connection& c, std::uint32_t events, Clock::time_point deadline) {
-    c.deadline.store(Ticks(deadline));
+    // Once armed, the connection belongs to whichever worker takes its event (and may be
+    // gone), so nothing of it is touched after the epoll_ctl that succeeds.
+    const int fd = c.fd;
     epoll_event event{};
     event.events = events | EPOLLONESHOT;
     event.data.ptr = &c;
-    if (::epoll_ctl(epollFd_, EPOLL_CTL_MOD, c.fd, &event) != 0) Close(c);
+    c.deadline.store(Ticks(deadline), std::memory_order_release);
+    if (::epoll_ctl(epollFd_, EPOLL_CTL_MOD, fd, &event) != 0) Close(c);
 }
 
 void ConnectionServer::Close(Connection& c) {
