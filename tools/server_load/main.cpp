@@ -7,6 +7,7 @@
 //
 //   server_load [--path P] [--connections N] [--seconds S] [--burst N] [--rounds R]
 //               [--runs N] [--threads T] [--nginx-workers W] [--server-port PORT]
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -94,6 +95,26 @@ bool StartNginx(nettest::PeerProcess& process, const std::string& folder, const 
     if (!platform::ReplaceFileAtomically(confPath, conf)) return false;
     return process.Start({*program, "-p", folder, "-e", folder + "/error.log", "-c", confPath},
                          folder + "/output.log", port);
+}
+
+// nginx runs in a process group of its own, so an interrupted run stops it here (the sample
+// server ends with this process by itself).
+volatile sig_atomic_t nginxPid = 0;
+
+void StopNginxAndLeave(int) {
+    if (nginxPid > 0) ::kill(nginxPid, SIGTERM);
+    ::_exit(130);
+}
+
+void StopNginxOnInterrupt(const std::string& pidFile) {
+    struct sigaction action {};
+    action.sa_handler = StopNginxAndLeave;
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) ::sigaction(signal, &action, nullptr);
+    // nginx writes its process id a moment after it starts listening.
+    std::string text;
+    for (int i = 0; i < 100 && !platform::ReadWholeFile(pidFile, text); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    nginxPid = std::atoi(text.c_str());
 }
 
 void Print(const char* name, const load::LoadResult& r) {
@@ -184,6 +205,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "server_load: nginx did not start (see %s)\n", folder.c_str());
         return 1;
     }
+    StopNginxOnInterrupt(folder + "/nginx.pid");
     const load::Target other{nginx.port(), options.path};
 
     std::printf("document %s, %zu bytes; quorvel-server on port %d, nginx (%d worker%s) on port %d\n",
