@@ -307,8 +307,15 @@ TEST(ServerOptions, ParsesPortDataAndHelp) {
     EXPECT_EQ(parsed.options.appVersion, "2.0");
     EXPECT_EQ(server::ParseServerOptions({}).options.port, 8080);
     EXPECT_TRUE(server::ParseServerOptions({"--help"}).options.showHelp);
+    EXPECT_FALSE(server::ParseServerOptions({}).options.testEndpoints);
+    parsed = server::ParseServerOptions({"--test-endpoints", "--request-timeout-ms", "1500", "--login-delay-ms", "20"});
+    EXPECT_TRUE(parsed.error.empty()) << parsed.error;
+    EXPECT_TRUE(parsed.options.testEndpoints);
+    EXPECT_EQ(parsed.options.requestTimeout, std::chrono::milliseconds(1500));
+    EXPECT_EQ(parsed.options.loginDelay, std::chrono::milliseconds(20));
     for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--port"}, {"--port", "70000"}, {"--port", "-1"}, {"--port", "8o"}, {"--bogus"}, {"--data"}})
+         {std::vector<std::string>{"--port"}, {"--port", "70000"}, {"--port", "-1"}, {"--port", "8o"}, {"--bogus"}, {"--data"},
+          {"--request-timeout-ms", "0"}, {"--login-delay-ms", "1e3"}, {"--request-timeout-ms"}})
         EXPECT_FALSE(server::ParseServerOptions(bad).error.empty()) << bad[0];
     const std::string help = server::HelpText();
     EXPECT_NE(help.find("--port"), std::string::npos);
