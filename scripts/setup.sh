@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-image-formats-plugins
   libqt6opengl6-dev libgl-dev
-  libcurl4-openssl-dev libcpp-httplib-dev libssl-dev
+  libcurl4-openssl-dev libcpp-httplib-dev libssl-dev libcrypt-dev
   libpugixml-dev libxml2-dev
   nginx-light microsocks dante-server tinyproxy curl
   xvfb xauth x11-utils fonts-wqy-microhei

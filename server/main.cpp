@@ -1,10 +1,10 @@
 // quorvel-server: the sample evaluation server. See --help.
-#include <httplib.h>
-
+#include <malloc.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/resource.h>
 
-#include <chrono>
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <thread>
@@ -12,27 +12,39 @@
 
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
+#include "server/connection_server.h"
+#include "server/http_exchange.h"
 #include "server/sample_site.h"
 #include "server/server_options.h"
 
 namespace {
 
-// SIGTERM and SIGINT are taken by one thread that stops the server, so that the
-// listener returns and the program ends normally.
-std::thread StopOnTerminationSignals(httplib::Server& http) {
+// SIGTERM and SIGINT are taken by one thread that stops the server, so that Run returns
+// and the program ends normally. Blocked before any other thread starts, so that every
+// thread inherits the mask.
+std::thread StopOnTerminationSignals(server::ConnectionServer& connections) {
     sigset_t signals;
     sigemptyset(&signals);
     sigaddset(&signals, SIGTERM);
     sigaddset(&signals, SIGINT);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-    return std::thread([signals, &http]() {
+    return std::thread([signals, &connections]() {
         int received = 0;
         sigwait(&signals, &received);
-        // A signal that comes between binding and listening must still stop the server:
-        // wait until it is running, since stopping one that is not yet running does nothing.
-        while (!http.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        http.stop();
+        connections.Stop();
     });
+}
+
+// Every connection needs a descriptor: use all the process may have, and keep some spare.
+std::size_t ConnectionCeiling(std::size_t wanted) {
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return 256;
+    if (limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &limit);
+        getrlimit(RLIMIT_NOFILE, &limit);
+    }
+    return limit.rlim_cur > 128 ? std::min<std::size_t>(wanted, limit.rlim_cur - 64) : 64;
 }
 
 server::HttpRequest ToSiteRequest(const httplib::Request& in) {
@@ -50,6 +62,10 @@ server::HttpRequest ToSiteRequest(const httplib::Request& in) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Every answer allocates and frees buffers of some KiB on several threads; without this
+    // the allocator hands the pages back and faults them in again for each request.
+    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+    mallopt(M_MMAP_THRESHOLD, 4 * 1024 * 1024);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     server::ParsedOptions parsed = server::ParseServerOptions(arguments);
     if (!parsed.error.empty()) {
@@ -67,12 +83,25 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // Blocked before any thread starts, so that every thread inherits the mask.
-    httplib::Server http;
-    std::thread stopper = StopOnTerminationSignals(http);
+    server::HttpExchange http;
+    server::ConnectionSettings connectionSettings;
+    connectionSettings.requestTimeout = options.requestTimeout;
+    connectionSettings.maxConnections = ConnectionCeiling(connectionSettings.maxConnections);
+    server::ConnectionServer connections(
+        connectionSettings, [&http](std::string_view request, const server::PeerAddress& peer, bool last) {
+            return http.Answer(request, peer, last);
+        });
+    std::thread stopper = StopOnTerminationSignals(connections);
     stopper.detach();
 
-    server::SampleSite site({options.assetsDirectory, options.dataDirectory, options.appVersion});
+    server::SiteSettings siteSettings;
+    siteSettings.assetsDirectory = options.assetsDirectory;
+    siteSettings.dataDirectory = options.dataDirectory;
+    siteSettings.appVersion = options.appVersion;
+    siteSettings.testEndpoints = options.testEndpoints;
+    siteSettings.loginThrottle.firstDelay = options.loginDelay;
+    siteSettings.loginThrottle.maxDelay = options.loginDelay * 16;
+    server::SampleSite site(siteSettings);
     if (!site.Ready()) {
         std::cerr << "quorvel-server: no stocks in " << options.assetsDirectory << "/StockInfo.xml\n";
         return 1;
@@ -80,29 +109,23 @@ int main(int argc, char** argv) {
 
     auto handle = [&site](const httplib::Request& in, httplib::Response& out) {
         const server::HttpRequest request = ToSiteRequest(in);
+        site.NoteRequest(request);
         const server::HttpReply reply = site.Handle(request);
         out.status = reply.status;
         out.set_content(reply.body, reply.contentType.c_str());
     };
-    http.set_pre_routing_handler([&site](const httplib::Request& in, httplib::Response&) {
-        site.NoteRequest(ToSiteRequest(in));
-        return httplib::Server::HandlerResponse::Unhandled;
-    });
     http.Get(".*", handle);
     http.Post(".*", handle);
+    http.set_payload_max_length(connectionSettings.limits.maxBody);
+    http.set_keep_alive_timeout(std::chrono::duration_cast<std::chrono::seconds>(connectionSettings.idleTimeout).count());
+    http.set_keep_alive_max_count(connectionSettings.maxRequestsPerConnection);
 
-    int port = options.port;
-    if (port == 0) {
-        port = http.bind_to_any_port("127.0.0.1");
-        if (port < 0) port = -1;
-    } else if (!http.bind_to_port("127.0.0.1", port)) {
-        port = -1;
-    }
+    const int port = connections.Listen("127.0.0.1", options.port);
     if (port <= 0) {
         std::cerr << "quorvel-server: cannot listen on 127.0.0.1:" << options.port << "\n";
         return 1;
     }
     std::cout << "listening on 127.0.0.1:" << port << std::endl;
-    http.listen_after_bind();
+    connections.Run();
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "server/payload_catalog.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -8,6 +10,7 @@
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 #include "server/seeded_random.h"
+#include "server/xml_text.h"
 
 namespace server {
 namespace {
@@ -48,17 +51,37 @@ std::string ContentVersion(const std::string& content) {
 PayloadCatalog::PayloadCatalog(std::string assetsDirectory, std::string payloadDirectory)
     : assetsDirectory_(std::move(assetsDirectory)), payloadDirectory_(std::move(payloadDirectory)) {}
 
+bool PayloadCatalog::VersionOf(const std::string& path, std::string& version) const {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    const std::int64_t modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        const auto known = versions_.find(path);
+        if (known != versions_.end() && known->second.size == st.st_size && known->second.modifiedNs == modifiedNs) {
+            version = known->second.version;
+            return true;
+        }
+    }
+    std::string content;
+    if (!platform::ReadWholeFile(path, content)) return false;
+    version = ContentVersion(content);
+    std::lock_guard<std::mutex> lock(mutex_);
+    versions_[path] = {static_cast<std::int64_t>(st.st_size), modifiedNs, version};
+    return true;
+}
+
 std::vector<PayloadFile> PayloadCatalog::InstallFiles() const {
     std::map<std::string, PayloadFile> byName;
     Collect(assetsDirectory_, byName);
     Collect(payloadDirectory_, byName);
     std::vector<PayloadFile> files;
-    for (auto& [key, file] : byName) {
-        std::string content;
-        if (!platform::ReadWholeFile(file.path, content)) continue;
-        file.version = ContentVersion(content);
-        files.push_back(std::move(file));
-    }
+    for (auto& [key, file] : byName)
+        if (VersionOf(file.path, file.version)) files.push_back(std::move(file));
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::erase_if(versions_, [&](const auto& known) {
+        return std::none_of(files.begin(), files.end(), [&](const PayloadFile& f) { return f.path == known.first; });
+    });
     return files;
 }
 
@@ -88,9 +111,11 @@ std::string ServedPayload(const PayloadFile& file, const std::string& host) {
     platform::ReadWholeFile(file.path, content);
     const std::string lower = platform::AsciiLower(file.name);
     if (lower.size() < 4 || lower.compare(lower.size() - 4, 4, ".xml") != 0 || host.empty()) return content;
+    // The Host header is the client's text: escaped, it cannot end the attribute or add markup.
+    const std::string served = EscapeXml(host, true);
     const std::string from = kDefaultHost;
-    for (std::size_t at = content.find(from); at != std::string::npos; at = content.find(from, at + host.size()))
-        content.replace(at, from.size(), host);
+    for (std::size_t at = content.find(from); at != std::string::npos; at = content.find(from, at + served.size()))
+        content.replace(at, from.size(), served);
     return content;
 }
 

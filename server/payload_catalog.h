@@ -3,6 +3,9 @@
 // installed files of the assets folder (without the user's own files: config.xml,
 // LoginInfo.xml, ClcltdDataInfo.xml) plus anything placed in the data folder's payload/
 // sub-folder (which wins over an asset of the same name, and is where program files go).
+#include <cstdint>
+#include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -18,8 +21,9 @@ class PayloadCatalog {
 public:
     PayloadCatalog(std::string assetsDirectory, std::string payloadDirectory);
 
-    // Every installable file, sorted by name. Read from disk on each call so that files
-    // dropped in while the server runs are served.
+    // Every installable file, sorted by name. The folders are listed on each call so that
+    // files dropped in while the server runs are served; a file's content is read again
+    // only when its size or modification time changed.
     std::vector<PayloadFile> InstallFiles() const;
     // The data files the client refreshes in the background: the stock directory and
     // the advertisement list.
@@ -28,15 +32,25 @@ public:
     bool Find(const std::string& urlName, PayloadFile& file) const;
 
 private:
+    struct KnownVersion {
+        std::int64_t size = 0;
+        std::int64_t modifiedNs = 0;
+        std::string version;
+    };
+    // False when the file cannot be read.
+    bool VersionOf(const std::string& path, std::string& version) const;
+
     std::string assetsDirectory_;
     std::string payloadDirectory_;
+    mutable std::mutex mutex_;  // guards versions_
+    mutable std::map<std::string, KnownVersion> versions_;  // by path, of the files last listed
 };
 
 // Version text of a file's content.
 std::string ContentVersion(const std::string& content);
 
 // The served copy of a payload: XML files have the sample server's default address
-// replaced by `host`, so that links in them point back at this server.
+// replaced by `host` (escaped for XML), so that links in them point back at this server.
 std::string ServedPayload(const PayloadFile& file, const std::string& host);
 
 }  // namespace server

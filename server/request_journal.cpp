@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "common/platform/ascii_case.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 
@@ -19,6 +20,29 @@ std::string OneLine(const std::string& text) {
     return out;
 }
 
+std::string MaskPasswords(const std::string& rawQuery) {
+    std::string out;
+    std::size_t start = 0;
+    while (start <= rawQuery.size()) {
+        std::size_t end = rawQuery.find('&', start);
+        if (end == std::string::npos) end = rawQuery.size();
+        const std::string pair = rawQuery.substr(start, end - start);
+        const std::size_t equals = pair.find('=');
+        if (start > 0) out += '&';
+        if (equals != std::string::npos && platform::AsciiLower(pair.substr(0, equals)) == "pwd")
+            out += pair.substr(0, equals) + "=***";
+        else
+            out += pair;
+        start = end + 1;
+    }
+    return out;
+}
+
+std::string Shortened(const std::string& text, std::size_t limit) {
+    if (text.size() <= limit) return text;
+    return text.substr(0, limit) + "...(" + std::to_string(text.size()) + " bytes)";
+}
+
 namespace {
 std::string Timestamp() {
     char buffer[32];
@@ -30,7 +54,8 @@ std::string Timestamp() {
 }
 }  // namespace
 
-RequestJournal::RequestJournal(std::string logDirectory) : logDirectory_(std::move(logDirectory)) {
+RequestJournal::RequestJournal(std::string logDirectory, JournalLimits limits)
+    : logDirectory_(std::move(logDirectory)), limits_(limits) {
     if (!logDirectory_.empty()) platform::CreateDirectories(logDirectory_);
 }
 
@@ -38,8 +63,10 @@ void RequestJournal::Append(const std::string& file, const std::string& memoryLi
                             const std::string& fileLine) {
     std::lock_guard<std::mutex> lock(mutex_);
     lines_.push_back(memoryLine);
+    while (lines_.size() > limits_.records) lines_.pop_front();
     if (logDirectory_.empty()) return;
     const std::string path = platform::JoinPath(logDirectory_, file);
+    if (platform::FileSize(path).value_or(0) >= limits_.fileBytes) platform::RenameFile(path, path + ".1");
     if (std::FILE* out = std::fopen(path.c_str(), "ab")) {
         const std::string line = Timestamp() + "\t" + fileLine + "\n";
         std::fwrite(line.data(), 1, line.size(), out);
@@ -53,11 +80,12 @@ void RequestJournal::RecordLogin(const std::string& user, const std::string& mac
     const std::string common = "uname=" + OneLine(user) + "\tmac=" + OneLine(mac) +
                                "\tver=" + OneLine(version) +
                                "\tresult=" + (accepted ? "ok" : "fail");
-    Append("login.log", "login\t" + common + "\tquery=" + OneLine(rawQuery), common);
+    Append("login.log", "login\t" + common + "\tquery=" + OneLine(Shortened(MaskPasswords(rawQuery), limits_.bodyBytes)),
+           common);
 }
 
 void RequestJournal::RecordFormPost(const std::string& path, const std::string& body) {
-    const std::string line = OneLine(path) + "\t" + OneLine(body);
+    const std::string line = OneLine(Shortened(path, limits_.bodyBytes)) + "\t" + OneLine(Shortened(body, limits_.bodyBytes));
     Append("forms.log", "post\t" + line, line);
 }
 

@@ -76,6 +76,7 @@ SampleSite::SampleSite(SiteSettings settings)
     : settings_(std::move(settings)),
       payloads_(settings_.assetsDirectory,
                 settings_.dataDirectory.empty() ? "" : platform::JoinPath(settings_.dataDirectory, "payload")),
+      throttle_(settings_.loginThrottle),
       journal_(settings_.dataDirectory.empty() ? "" : platform::JoinPath(settings_.dataDirectory, "logs")) {
     stocks_.Load(platform::JoinPath(settings_.assetsDirectory, "StockInfo.xml"));
     model_ = std::make_unique<MarketModel>(stocks_);
@@ -85,14 +86,20 @@ SampleSite::SampleSite(SiteSettings settings)
         users_.Load(platform::JoinPath(settings_.dataDirectory, "users.txt"));
 }
 
+bool SampleSite::IsTestEndpoint(const std::string& canonicalPath) const {
+    return settings_.testEndpoints && (canonicalPath == "/__requests" || canonicalPath == "/__log");
+}
+
 void SampleSite::NoteRequest(const HttpRequest& request) {
-    if (!StartsWith(CanonicalPath(request.path), "/__")) journal_.CountRequest();
+    if (!IsTestEndpoint(CanonicalPath(request.path))) journal_.CountRequest();
 }
 
 HttpReply SampleSite::Handle(const HttpRequest& request) {
     const std::string path = CanonicalPath(request.path);
-    if (path == "/__requests") return Reply(200, "text/plain", std::to_string(journal_.RequestCount()));
-    if (path == "/__log") return Reply(200, "text/plain; charset=utf-8", journal_.Lines());
+    if (IsTestEndpoint(path)) {
+        if (path == "/__requests") return Reply(200, "text/plain", std::to_string(journal_.RequestCount()));
+        return Reply(200, "text/plain; charset=utf-8", journal_.Lines());
+    }
 
     if (path == "/q&a/question.asp" || path == "/sms/sncode.asp") {
         if (request.method == "POST") return HandleFormPost(request, path);
@@ -121,7 +128,10 @@ HttpReply SampleSite::Handle(const HttpRequest& request) {
 HttpReply SampleSite::HandleLogin(const HttpRequest& request) {
     const std::string user = ClientTextToUtf8(request.Param("uname"));
     const std::string password = ClientTextToUtf8(request.Param("pwd"));
+    if (!user.empty() && !throttle_.AwaitTurn(user))
+        return Reply(429, "text/plain; charset=utf-8", "Too many failed logins for this name; try again later.\r\n");
     const bool accepted = !user.empty() && users_.Accepts(user, password);
+    if (!user.empty()) throttle_.Record(user, accepted);
     journal_.RecordLogin(user, ClientTextToUtf8(request.Param("mac")), ClientTextToUtf8(request.Param("ver")),
                          accepted, ClientTextToUtf8(request.rawQuery));
     // The client compares the first line with its own (GBK) text.
@@ -138,37 +148,43 @@ HttpReply SampleSite::HandleFormPost(const HttpRequest& request, const std::stri
 }
 
 HttpReply SampleSite::HandleInfoDocument(const std::string& rest, const HttpRequest& request) {
-    if (rest == "zhzd/recommendstock.xml") return Reply(200, kXml, RecommendStockDocument(*model_));
-    if (rest == "cwfx/infocwfx.xml") return Reply(200, kXml, FinanceTopListDocument(*model_));
-    if (rest == "info_history.xml") return Reply(200, kXml, HistoryDocument(*model_));
-    if (rest == "newsinfo.xml") return Reply(200, kXml, NewsDocument(*model_, request.host));
+    // Only the documents with links depend on the host they were asked from.
+    const bool linked = rest == "newsinfo.xml" || StartsWith(rest, "zhzd/");
+    const auto document =
+        documents_.Get("info/" + rest + (linked ? "\n" + request.host : ""), [&] { return InfoDocument(rest, request.host); });
+    if (document->empty()) return NotFound(request.path);
+    return Reply(200, kXml, *document);
+}
+
+std::string SampleSite::InfoDocument(const std::string& rest, const std::string& host) const {
+    if (rest == "zhzd/recommendstock.xml") return RecommendStockDocument(*model_);
+    if (rest == "cwfx/infocwfx.xml") return FinanceTopListDocument(*model_);
+    if (rest == "info_history.xml") return HistoryDocument(*model_);
+    if (rest == "newsinfo.xml") return NewsDocument(*model_, host);
 
     const auto slash = rest.find('/');
-    if (slash == std::string::npos || !EndsWith(rest, ".xml")) return NotFound(request.path);
+    if (slash == std::string::npos || !EndsWith(rest, ".xml")) return "";
     const std::string folder = rest.substr(0, slash);
-    const std::string code = rest.substr(slash + 1, rest.size() - slash - 5);
-    const int index = model_->IndexOf(code);
-    if (index < 0) return NotFound(request.path);
+    const int index = model_->IndexOf(rest.substr(slash + 1, rest.size() - slash - 5));
+    if (index < 0) return "";
     const auto stock = static_cast<std::size_t>(index);
-
-    std::string document;
-    if (folder == "zhzd") document = ComprehensiveDocument(*model_, stock, request.host);
-    else if (folder == "cwfx") document = FinanceDocument(*model_, stock);
-    else if (folder == "topeyess" || folder == "topeyesh") document = MoneyFlowDocument(*model_, stock, folder);
-    else document = DiagnosisDocument(*model_, stock, folder);
-    if (document.empty()) return NotFound(request.path);
-    return Reply(200, kXml, std::move(document));
+    if (folder == "zhzd") return ComprehensiveDocument(*model_, stock, host);
+    if (folder == "cwfx") return FinanceDocument(*model_, stock);
+    if (folder == "topeyess" || folder == "topeyesh") return MoneyFlowDocument(*model_, stock, folder);
+    return DiagnosisDocument(*model_, stock, folder);
 }
 
 HttpReply SampleSite::HandleClientWeb(const std::string& rest, const HttpRequest& request) {
-    if (rest == "gethyrg.aspx") return Reply(200, kXml, IndustryHotStocksDocument(*model_));
-    if (rest == "getrmhy.aspx") return Reply(200, kXml, HotIndustriesDocument(*model_));
-    if (rest == "getssbk.aspx") {
-        const int index = model_->IndexOf(request.Param("stockid"));
-        if (index < 0) return NotFound(request.path);
-        return Reply(200, kXml, StockSectorsDocument(*model_, static_cast<std::size_t>(index)));
-    }
-    return NotFound(request.path);
+    const std::string stock = rest == "getssbk.aspx" ? request.Param("stockid") : "";
+    const auto document = documents_.Get("clientweb/" + rest + "?" + stock, [&]() -> std::string {
+        if (rest == "gethyrg.aspx") return IndustryHotStocksDocument(*model_);
+        if (rest == "getrmhy.aspx") return HotIndustriesDocument(*model_);
+        const int index = model_->IndexOf(stock);
+        if (rest != "getssbk.aspx" || index < 0) return "";
+        return StockSectorsDocument(*model_, static_cast<std::size_t>(index));
+    });
+    if (document->empty()) return NotFound(request.path);
+    return Reply(200, kXml, *document);
 }
 
 HttpReply SampleSite::HandlePayload(const std::string& name, const HttpRequest& request) {

@@ -1,12 +1,14 @@
 #pragma once
 // Everything quorvel-server answers, keyed by path: the evaluation documents, the lists
-// and their files, login.asp, the two form endpoints, the web pages and the test
-// endpoints /__requests and /__log. Paths are matched without regard to case and with
+// and their files, login.asp, the two form endpoints, the web pages and, when asked for,
+// the test endpoints /__requests and /__log. Paths are matched without regard to case and with
 // repeated slashes collapsed, as the maker's servers did.
 #include <memory>
 #include <string>
 
+#include "server/document_cache.h"
 #include "server/http_types.h"
+#include "server/login_throttle.h"
 #include "server/market_model.h"
 #include "server/payload_catalog.h"
 #include "server/request_journal.h"
@@ -19,6 +21,8 @@ struct SiteSettings {
     std::string assetsDirectory;
     std::string dataDirectory;  // "" keeps logs in memory and accepts the demo account only
     std::string appVersion = "1.0.0";
+    bool testEndpoints = false;  // /__requests and /__log; they tell anyone what was posted
+    ThrottleSettings loginThrottle;
 };
 
 class SampleSite {
@@ -36,9 +40,12 @@ public:
     const RequestJournal& Journal() const { return journal_; }
 
 private:
+    bool IsTestEndpoint(const std::string& canonicalPath) const;
     HttpReply HandleLogin(const HttpRequest& request);
     HttpReply HandleFormPost(const HttpRequest& request, const std::string& path);
-    HttpReply HandleInfoDocument(const std::string& path, const HttpRequest& request);
+    HttpReply HandleInfoDocument(const std::string& rest, const HttpRequest& request);
+    // The document under /KRClientInfo/ (`rest` in lower case), "" when there is none.
+    std::string InfoDocument(const std::string& rest, const std::string& host) const;
     HttpReply HandleClientWeb(const std::string& path, const HttpRequest& request);
     HttpReply HandlePayload(const std::string& name, const HttpRequest& request);
 
@@ -47,7 +54,9 @@ private:
     std::unique_ptr<MarketModel> model_;
     PayloadCatalog payloads_;
     UserStore users_;
+    LoginThrottle throttle_;
     RequestJournal journal_;
+    DocumentCache documents_;
 };
 
 // Lower-cases ASCII letters and collapses repeated slashes ("//KRClientUpdate/...").

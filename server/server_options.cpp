@@ -15,6 +15,17 @@ bool ParsePort(const std::string& text, int& port) {
     port = std::atoi(text.c_str());
     return port <= 65535;
 }
+
+// Whole milliseconds from 1 to 600000.
+bool ParseMilliseconds(const std::string& text, std::chrono::milliseconds& value) {
+    if (text.empty() || text.size() > 6) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    const long ms = std::atol(text.c_str());
+    if (ms < 1 || ms > 600000) return false;
+    value = std::chrono::milliseconds(ms);
+    return true;
+}
 }  // namespace
 
 ParsedOptions ParseServerOptions(const std::vector<std::string>& arguments) {
@@ -44,6 +55,15 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& arguments) {
             if (!value(parsed.options.assetsDirectory)) return parsed;
         } else if (arg == "--app-version") {
             if (!value(parsed.options.appVersion)) return parsed;
+        } else if (arg == "--test-endpoints") {
+            parsed.options.testEndpoints = true;
+        } else if (arg == "--request-timeout-ms" || arg == "--login-delay-ms") {
+            if (!value(text)) return parsed;
+            auto& target = arg == "--login-delay-ms" ? parsed.options.loginDelay : parsed.options.requestTimeout;
+            if (!ParseMilliseconds(text, target)) {
+                parsed.error = arg + " needs a number of milliseconds from 1 to 600000, not \"" + text + "\"";
+                return parsed;
+            }
         } else {
             parsed.error = "unknown option \"" + arg + "\" (see --help)";
             return parsed;
@@ -66,6 +86,7 @@ void ResolveDefaultDirectories(ServerOptions& options, const std::string& progra
 
 std::string HelpText() {
     return "Usage: quorvel-server [--port N] [--data DIR] [--assets DIR] [--app-version V]\n"
+           "                      [--test-endpoints] [--request-timeout-ms MS] [--login-delay-ms MS]\n"
            "\n"
            "A sample Quorvel evaluation server. It listens on 127.0.0.1 only and serves\n"
            "every document, list, form and web page the client and the repair tool use,\n"
@@ -73,13 +94,22 @@ std::string HelpText() {
            "\n"
            "  --port N         port to listen on (default 8080); 0 picks a free port.\n"
            "                   On start one line \"listening on 127.0.0.1:PORT\" is printed.\n"
-           "  --data DIR       folder for the users file (users.txt, created with the demo\n"
-           "                   account demo / demo123), the logs of logins and form posts\n"
-           "                   (logs/) and extra files for the repair and version lists\n"
-           "                   (payload/). Default: quorvel-server-data beside the program.\n"
+           "  --data DIR       folder for the users file (users.txt: \"name:hash\" lines, mode\n"
+           "                   0600, created with the demo account demo / demo123; plain\n"
+           "                   \"name:password\" lines are hashed when read), the logs of\n"
+           "                   logins and form posts (logs/, passwords masked, bodies cut,\n"
+           "                   rotated at 1 MiB) and extra files for the repair and version\n"
+           "                   lists (payload/). Default: quorvel-server-data beside the program.\n"
            "  --assets DIR     the installed files (StockInfo.xml, Advertise.XML, image/...).\n"
            "                   Default: assets beside the program, else the source tree's.\n"
            "  --app-version V  program version the version list announces (default 1.0.0).\n"
+           "  --test-endpoints serve /__requests (requests answered so far) and /__log (logins\n"
+           "                   and form posts received), for tests. Off by default.\n"
+           "  --request-timeout-ms MS  time a request's head and body have, together, to\n"
+           "                   arrive from its first byte (default 10000); slower ones are cut.\n"
+           "  --login-delay-ms MS  after five failed logins for a user name, each further\n"
+           "                   attempt for it waits MS, doubling up to 16 x MS (default 250);\n"
+           "                   a right password resets the count.\n"
            "  --help           this text.\n";
 }
 

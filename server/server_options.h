@@ -1,5 +1,6 @@
 #pragma once
 // Command line of quorvel-server.
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,9 @@ struct ServerOptions {
     std::string dataDirectory; // users file, logs and extra payload files
     std::string assetsDirectory;  // the installed files: StockInfo.xml and the rest
     std::string appVersion = "1.0.0";  // program version announced by the version list
+    bool testEndpoints = false;  // serve /__requests and /__log
+    std::chrono::milliseconds requestTimeout{10000};  // a whole request must arrive within it
+    std::chrono::milliseconds loginDelay{250};  // first wait after repeated failed logins
     bool showHelp = false;
 };
 

@@ -380,7 +380,7 @@ TEST(Bulletins, HistoryAndNews) {
 }
 
 TEST(Documents, SameEveryTimeAndDifferentPerStock) {
-    server::SampleSite other({QUORVEL_TEST_ASSETS, "", "1.0.0"});
+    server::SampleSite other(TestSiteSettings());
     for (const std::string path :
          {"/KRClientInfo/ZHZD/600000.xml", "/KRClientInfo/ZHZD/RecommendStock.xml", "/KRClientInfo/ZLZD/000002.xml",
           "/KRClientInfo/TopEyess/002415.xml", "/KRClientInfo/CWFX/infoCWFX.xml", "/clientweb/GetHyrg.aspx",

@@ -56,7 +56,10 @@ TEST(ServerProcess, RecordsLoginsAndFormPosts) {
     EXPECT_FALSE(post.body.empty());
 
     const std::string log = server.Log();
-    EXPECT_NE(log.find("login\tuname=demo\tmac=00:11:22:33:44:55\tver=1.0.0\tresult=ok"), std::string::npos) << log;
+    EXPECT_NE(log.find("login\tuname=demo\tmac=00:11:22:33:44:55\tver=1.0.0\tresult=ok\tquery=uname=demo&pwd=***&"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(log.find("demo123"), std::string::npos);
     EXPECT_NE(log.find("post\t/q&a/question.asp\tfromsource=730kr&name=%D5%C5\n"), std::string::npos) << log;
 }
 

@@ -5,8 +5,18 @@
 
 #include "server/sample_site.h"
 
+// Settings of a site over the shipped assets; `data` "" keeps everything in memory.
+inline server::SiteSettings TestSiteSettings(const std::string& data = "", const std::string& appVersion = "1.0.0") {
+    server::SiteSettings settings;
+    settings.assetsDirectory = QUORVEL_TEST_ASSETS;
+    settings.dataDirectory = data;
+    settings.appVersion = appVersion;
+    settings.testEndpoints = true;
+    return settings;
+}
+
 inline server::SampleSite& SharedSite() {
-    static server::SampleSite site({QUORVEL_TEST_ASSETS, "", "1.0.0"});
+    static server::SampleSite site(TestSiteSettings());
     return site;
 }
 

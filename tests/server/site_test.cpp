@@ -1,5 +1,8 @@
 // Routing of the sample site: paths, login, form posts, lists, payloads, pages, options.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
 
 #include "common/platform/code_page.h"
 #include "common/platform/files.h"
@@ -45,7 +48,7 @@ TEST(CanonicalPath, IgnoresCaseAndRepeatedSlashes) {
 
 TEST(Login, AnswersInTheClientsCodePageAndRecordsWhatWasSent) {
     TempFolder data;
-    server::SampleSite site({QUORVEL_TEST_ASSETS, data.Path(), "1.0.0"});
+    server::SampleSite site(TestSiteSettings(data.Path()));
     const auto ok = Get(site, "/login.asp?uname=demo&pwd=demo123&mac=00:1A:2B:3C:4D:5E&ver=1.0.0");
     EXPECT_EQ(FirstLine(ok.body), Gbk("登陆成功"));
     EXPECT_NE(FirstLine(Get(site, "/login.asp?uname=demo&pwd=wrong&mac=x&ver=y").body), Gbk("登陆成功"));
@@ -54,9 +57,10 @@ TEST(Login, AnswersInTheClientsCodePageAndRecordsWhatWasSent) {
 
     const std::string log = site.Journal().Lines();
     EXPECT_NE(log.find("login\tuname=demo\tmac=00:1A:2B:3C:4D:5E\tver=1.0.0\tresult=ok\t"
-                       "query=uname=demo&pwd=demo123&mac=00:1A:2B:3C:4D:5E&ver=1.0.0\n"),
+                       "query=uname=demo&pwd=***&mac=00:1A:2B:3C:4D:5E&ver=1.0.0\n"),
               std::string::npos)
         << log;
+    EXPECT_EQ(log.find("demo123"), std::string::npos) << "the journal must not keep passwords";
     EXPECT_NE(log.find("uname=demo\tmac=x\tver=y\tresult=fail"), std::string::npos);
 
     std::string file;
@@ -65,25 +69,73 @@ TEST(Login, AnswersInTheClientsCodePageAndRecordsWhatWasSent) {
     EXPECT_EQ(file.find("demo123"), std::string::npos) << "the log file must not keep passwords";
 }
 
-TEST(Login, UsersFileIsCreatedWithTheDemoAccountAndReadAsWritten) {
+mode_t FileMode(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+TEST(Login, UsersFileHoldsSaltedHashesForItsOwnerOnly) {
     TempFolder data;
-    { server::SampleSite site({QUORVEL_TEST_ASSETS, data.Path(), "1.0.0"}); }
+    { server::SampleSite site(TestSiteSettings(data.Path())); }
     const std::string users = platform::JoinPath(data.Path(), "users.txt");
     std::string text;
     ASSERT_TRUE(platform::ReadWholeFile(users, text));
-    EXPECT_NE(text.find("demo:demo123"), std::string::npos);
+    EXPECT_EQ(text.find("demo123"), std::string::npos);
+    EXPECT_NE(text.find("demo:$6$"), std::string::npos) << text;
+    EXPECT_EQ(FileMode(users), 0600u);
+    {
+        server::SampleSite site(TestSiteSettings(data.Path()));
+        EXPECT_EQ(FirstLine(Get(site, "/login.asp?uname=demo&pwd=demo123").body), Gbk("登陆成功"));
+        std::string again;
+        ASSERT_TRUE(platform::ReadWholeFile(users, again));
+        EXPECT_EQ(again, text) << "a hashed file is read as it is";
+    }
 
-    // A Chinese user name arrives as GBK bytes and is matched with the UTF-8 file.
-    ASSERT_TRUE(platform::ReplaceFileAtomically(users, "# accounts\n张三:pa:ss\r\nbroken line\n"));
-    server::SampleSite site({QUORVEL_TEST_ASSETS, data.Path(), "1.0.0"});
+    // A plain "name:password" file of an older run, world-readable: hashed in place, every
+    // account kept. A Chinese user name arrives as GBK bytes and is matched with the UTF-8 file.
+    ASSERT_TRUE(platform::ReplaceFileAtomically(users, "# accounts\n张三:pa:ss\r\nbroken line\ndemo:demo123\n"));
+    ASSERT_EQ(::chmod(users.c_str(), 0644), 0);
+    server::SampleSite site(TestSiteSettings(data.Path()));
+    ASSERT_TRUE(platform::ReadWholeFile(users, text));
+    EXPECT_EQ(text.find("pa:ss"), std::string::npos) << text;
+    EXPECT_EQ(text.find("demo123"), std::string::npos) << text;
+    EXPECT_NE(text.find("# accounts\n张三:$6$"), std::string::npos) << text;
+    EXPECT_NE(text.find("broken line\n"), std::string::npos);
+    EXPECT_EQ(FileMode(users), 0600u);
     EXPECT_EQ(FirstLine(Get(site, "/login.asp?uname=" + Gbk("张三") + "&pwd=pa:ss&mac=m&ver=v").body), Gbk("登陆成功"));
-    EXPECT_NE(FirstLine(Get(site, "/login.asp?uname=demo&pwd=demo123").body), Gbk("登陆成功"));
+    EXPECT_NE(FirstLine(Get(site, "/login.asp?uname=" + Gbk("张三") + "&pwd=pa").body), Gbk("登陆成功"));
+    EXPECT_EQ(FirstLine(Get(site, "/login.asp?uname=demo&pwd=demo123").body), Gbk("登陆成功"));
     EXPECT_NE(site.Journal().Lines().find("uname=张三"), std::string::npos);
+}
+
+TEST(Login, RepeatedFailuresForANameSlowItsAttemptsUntilTheRightPassword) {
+    using Clock = std::chrono::steady_clock;
+    auto settings = TestSiteSettings();
+    settings.loginThrottle.firstDelay = std::chrono::milliseconds(150);
+    settings.loginThrottle.maxDelay = std::chrono::milliseconds(600);
+    server::SampleSite site(settings);
+    auto attempt = [&](const std::string& user, const std::string& password, double& ms) {
+        const auto start = Clock::now();
+        const auto reply = Get(site, "/login.asp?uname=" + user + "&pwd=" + password);
+        ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        return FirstLine(reply.body) == Gbk("登陆成功");
+    };
+    double ms = 0;
+    for (int i = 0; i < 5; ++i) EXPECT_FALSE(attempt("demo", "guess", ms));
+    EXPECT_FALSE(attempt("demo", "guess", ms));
+    EXPECT_GE(ms, 150) << "the sixth failure in a row waits";
+    // Other names are not slowed by it.
+    EXPECT_FALSE(attempt("someone", "guess", ms));
+    EXPECT_LT(ms, 150);
+    EXPECT_TRUE(attempt("demo", "demo123", ms)) << "the right password still works";
+    EXPECT_GE(ms, 300) << "after waiting longer";
+    EXPECT_FALSE(attempt("demo", "guess", ms));
+    EXPECT_LT(ms, 150) << "a success starts the count again";
 }
 
 TEST(FormPosts, AreRecordedAndAnsweredWithAShortBody) {
     TempFolder data;
-    server::SampleSite site({QUORVEL_TEST_ASSETS, data.Path(), "1.0.0"});
+    server::SampleSite site(TestSiteSettings(data.Path()));
     const std::string question = "fromsource=730kr&name=%D5%C5&sex=%C4%D0&tel=138&sm=%D6%D0";
     auto reply = Post(site, "/q&a/question.asp", "", question);
     EXPECT_EQ(reply.status, 200);
@@ -106,13 +158,27 @@ TEST(FormPosts, AreRecordedAndAnsweredWithAShortBody) {
 }
 
 TEST(RequestCounting, CountsEverythingButTheTestEndpoints) {
-    server::SampleSite site({QUORVEL_TEST_ASSETS, "", "1.0.0"});
+    server::SampleSite site(TestSiteSettings());
     server::HttpRequest request;
     for (const char* path : {"/KRClientInfo/ZHZD/600000.xml", "/nothing", "/__requests", "/__log", "/login.asp"}) {
         request.path = path;
         site.NoteRequest(request);
     }
     EXPECT_EQ(Get(site, "/__requests").body, "3");
+
+    // Without test endpoints they are pages like any other: counted, and not found.
+    auto settings = TestSiteSettings();
+    settings.testEndpoints = false;
+    server::SampleSite plain(settings);
+    Get(plain, "/login.asp?uname=demo&pwd=demo123");
+    for (const char* path : {"/__requests", "/__log"}) {
+        request.path = path;
+        plain.NoteRequest(request);
+        const auto reply = Get(plain, path);
+        EXPECT_EQ(reply.status, 404) << path;
+        EXPECT_EQ(reply.body.find("demo123"), std::string::npos);
+    }
+    EXPECT_EQ(plain.Journal().RequestCount(), 2);
 }
 
 TEST(FileLists, ShapedForTheirReadersAndBackedByRealFiles) {
@@ -125,7 +191,7 @@ TEST(FileLists, ShapedForTheirReadersAndBackedByRealFiles) {
     EXPECT_EQ(v.Text(), "http://127.0.0.1:8080/KRClientUpdate/");
     ASSERT_TRUE(v.Next("Version"));
     EXPECT_EQ(v.Text(), "1.0.0");
-    server::SampleSite newer({QUORVEL_TEST_ASSETS, "", "2.1.0"});
+    server::SampleSite newer(TestSiteSettings("", "2.1.0"));
     EXPECT_NE(Get(newer, "/KRClientUpdate/UpdateList.xml").body.find("<Version>2.1.0</Version>"), std::string::npos);
 
     // The repair list: root Updater, Url before Files, every installable file.
@@ -179,18 +245,34 @@ TEST(FileLists, ExtraPayloadFilesJoinTheRepairList) {
     ASSERT_TRUE(platform::CreateDirectories(platform::JoinPath(data.Path(), "payload/image")));
     ASSERT_TRUE(platform::ReplaceFileAtomically(platform::JoinPath(data.Path(), "payload/krclient"), "program"));
     ASSERT_TRUE(platform::ReplaceFileAtomically(platform::JoinPath(data.Path(), "payload/image/extra.gif"), "GIF89a"));
-    server::SampleSite site({QUORVEL_TEST_ASSETS, data.Path(), "1.0.0"});
+    server::SampleSite site(TestSiteSettings(data.Path()));
     const std::string repair = Get(site, "/Restoration/Restoration.xml").body;
     EXPECT_NE(repair.find("Name=\"krclient\""), std::string::npos);
     EXPECT_NE(repair.find("Name=\"image\\extra.gif\""), std::string::npos);
     EXPECT_EQ(Get(site, "/Restoration/files/image/extra.gif").body, "GIF89a");
     EXPECT_EQ(Get(site, "/KRClientUpdate/krclient").body, "program");
+
+    // A file replaced while the server runs is listed with its new version.
+    auto listedVersion = [&] {
+        for (XmlScan r(Get(site, "/Restoration/Restoration.xml").body); r.Next("File");)
+            if (r.Attr("Name") == "krclient") return r.Attr("Ver");
+        return std::string();
+    };
+    const std::string before = listedVersion();
+    ASSERT_TRUE(platform::ReplaceFileAtomically(platform::JoinPath(data.Path(), "payload/krclient"), "PROGRAM"));
+    EXPECT_NE(listedVersion(), before);
+    EXPECT_EQ(listedVersion(), server::ContentVersion("PROGRAM"));
 }
 
 TEST(FileLists, AdvertisementLinksPointAtTheServingHost) {
     const std::string ads = Get(SharedSite(), "/KRClientAutoUpdate/Advertise.XML", "127.0.0.1:5555").body;
     EXPECT_NE(ads.find("http://127.0.0.1:5555/plan/spring/"), std::string::npos);
     EXPECT_EQ(ads.find("8080"), std::string::npos);
+    // The Host header is the client's text: it cannot end an attribute or add elements.
+    const std::string forged =
+        Get(SharedSite(), "/KRClientAutoUpdate/Advertise.XML", "x\"><Adverts LinkUrl=\"http://evil/&").body;
+    EXPECT_EQ(forged.find("x\"><Adverts"), std::string::npos);
+    EXPECT_NE(forged.find("http://x&quot;&gt;&lt;Adverts LinkUrl=&quot;http://evil/&amp;/plan/spring/"), std::string::npos);
 }
 
 TEST(WebPages, EveryPageTheClientOpensIsServed) {
@@ -225,8 +307,15 @@ TEST(ServerOptions, ParsesPortDataAndHelp) {
     EXPECT_EQ(parsed.options.appVersion, "2.0");
     EXPECT_EQ(server::ParseServerOptions({}).options.port, 8080);
     EXPECT_TRUE(server::ParseServerOptions({"--help"}).options.showHelp);
+    EXPECT_FALSE(server::ParseServerOptions({}).options.testEndpoints);
+    parsed = server::ParseServerOptions({"--test-endpoints", "--request-timeout-ms", "1500", "--login-delay-ms", "20"});
+    EXPECT_TRUE(parsed.error.empty()) << parsed.error;
+    EXPECT_TRUE(parsed.options.testEndpoints);
+    EXPECT_EQ(parsed.options.requestTimeout, std::chrono::milliseconds(1500));
+    EXPECT_EQ(parsed.options.loginDelay, std::chrono::milliseconds(20));
     for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--port"}, {"--port", "70000"}, {"--port", "-1"}, {"--port", "8o"}, {"--bogus"}, {"--data"}})
+         {std::vector<std::string>{"--port"}, {"--port", "70000"}, {"--port", "-1"}, {"--port", "8o"}, {"--bogus"}, {"--data"},
+          {"--request-timeout-ms", "0"}, {"--login-delay-ms", "1e3"}, {"--request-timeout-ms"}})
         EXPECT_FALSE(server::ParseServerOptions(bad).error.empty()) << bad[0];
     const std::string help = server::HelpText();
     EXPECT_NE(help.find("--port"), std::string::npos);

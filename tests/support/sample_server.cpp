@@ -39,7 +39,7 @@ std::string ReadFirstLine(int fd, int timeoutMs) {
 
 }  // namespace
 
-SampleServer::SampleServer(std::vector<std::string> extraArguments) {
+SampleServer::SampleServer(std::vector<std::string> extraArguments, bool testEndpoints) {
     dataDirectory_ = platform::MakeTempDirectory("quorvel-server-test");
     int out[2];
     if (pipe(out) != 0) {
@@ -47,6 +47,7 @@ SampleServer::SampleServer(std::vector<std::string> extraArguments) {
         return;
     }
     std::vector<std::string> arguments = {QUORVEL_SERVER_PATH, "--port", "0", "--data", dataDirectory_};
+    if (testEndpoints) arguments.push_back("--test-endpoints");
     arguments.insert(arguments.end(), extraArguments.begin(), extraArguments.end());
 
     const std::string errorLog = dataDirectory_ + "/server.err";

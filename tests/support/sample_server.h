@@ -1,6 +1,6 @@
 #pragma once
-// Starts the built quorvel-server on a free loopback port for the length of a test and
-// stops it afterwards. Each instance has its own temporary data folder (users file,
+// Starts the built quorvel-server on a free loopback port, with its test endpoints, for the
+// length of a test and stops it afterwards. Each instance has its own temporary data folder (users file,
 // logs), removed when the instance ends.
 //
 //   SampleServer server;                       // port chosen by the system
@@ -14,8 +14,9 @@
 
 class SampleServer {
 public:
-    // `extraArguments` are passed on, for example {"--app-version", "2.0.0"}.
-    explicit SampleServer(std::vector<std::string> extraArguments = {});
+    // `extraArguments` are passed on, for example {"--app-version", "2.0.0"}. Without
+    // `testEndpoints` the server runs as it would for anyone (RequestCount and Log fail).
+    explicit SampleServer(std::vector<std::string> extraArguments = {}, bool testEndpoints = true);
     ~SampleServer();
     SampleServer(const SampleServer&) = delete;
     SampleServer& operator=(const SampleServer&) = delete;

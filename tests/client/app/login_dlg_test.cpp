@@ -88,9 +88,10 @@ TEST_F(LoginDlgTest, DemoAccountLogsInAndIsRemembered) {
     EXPECT_EQ(session_.userName, "demo");
     EXPECT_EQ(session_.password, "demo123");
     EXPECT_EQ(Control<QLabel>(login, ids::kStatus)->text(), QStringLiteral("正在登陆......"));
-    // The server got the parameters in order, with the machine's address and version.
+    // The server got the parameters in order, with the machine's address and version; it
+    // accepted the password ("result=ok") and logs it masked.
     const std::string log = Server().Log();
-    const size_t query = log.rfind("query=uname=demo&pwd=demo123&mac=");
+    const size_t query = log.rfind("result=ok\tquery=uname=demo&pwd=***&mac=");
     ASSERT_NE(query, std::string::npos) << log;
     EXPECT_NE(log.find("&ver=", query), std::string::npos);
     // Saved on a fresh installation: the skeleton was created.
