@@ -37,7 +37,7 @@ int CClientApp::InitInstance() {
         // long session of logouts does not pile up windows.
         int entered;
         {
-            CLoginDlg login(config, session, openedByLogout);
+            CLoginDlg login(config, session, shell_, openedByLogout);
             if (!login.IsSkinned()) return SkinMissing(config, "the login window's skin (login.gif)");
             ui::SetMainWindow(&login);
             entered = login.exec();

@@ -48,11 +48,12 @@ QFont LinkFont() {
 
 }  // namespace
 
-CLoginDlg::CLoginDlg(const ClientConfig& config, Session& session, bool openedByLogout,
-                     QWidget* parent)
+CLoginDlg::CLoginDlg(const ClientConfig& config, Session& session, ui::ShellFacade& shell,
+                     bool openedByLogout, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       config_(config),
       session_(session),
+      shell_(shell),
       openedByLogout_(openedByLogout) {
     setObjectName(QString::number(ids::kLoginDialog));
     setWindowIcon(AppIcon());
@@ -111,9 +112,9 @@ void CLoginDlg::BuildControls() {
     ui::Place(closeButton_, layout::kClose);
     connect(closeButton_, &CKbcBmp::clicked, this, &QDialog::reject);
 
-    forgotLink_ = Named(new CHtmlLabel(this), ids::kForgotPasswordLink);
+    forgotLink_ = Named(new CHtmlLabel(this, shell_), ids::kForgotPasswordLink);
     ui::Place(forgotLink_, layout::kForgotLink);
-    registerLink_ = Named(new CHtmlLabel(this), ids::kRegisterLink);
+    registerLink_ = Named(new CHtmlLabel(this, shell_), ids::kRegisterLink);
     ui::Place(registerLink_, layout::kRegisterLink);
 
     status_ = Named(new QLabel(this), ids::kStatus);

@@ -14,6 +14,9 @@
 #include "common/ui/skin_image.h"
 
 struct Session;
+namespace ui {
+class ShellFacade;
+}
 class CHtmlLabel;
 class CLoginRequest;
 class CKbcBmp;
@@ -30,8 +33,9 @@ public:
     // A window opened by logout shows the first remembered account and never logs in
     // by itself.
     // `session` receives the user on a successful login or guest entry.
-    CLoginDlg(const ClientConfig& config, Session& session, bool openedByLogout = false,
-              QWidget* parent = nullptr);
+    // `shell` opens the two links' pages and must outlive the window.
+    CLoginDlg(const ClientConfig& config, Session& session, ui::ShellFacade& shell,
+              bool openedByLogout = false, QWidget* parent = nullptr);
     ~CLoginDlg() override;
 
     // False when the skin could not be loaded: the window then closes at once.
@@ -70,6 +74,7 @@ private:
 
     const ClientConfig& config_;
     Session& session_;
+    ui::ShellFacade& shell_;
     bool openedByLogout_;
     bool skinned_ = false;
     int autoLoginTimer_ = 0;

@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     Session session;
     ui::RecordingShell shell;  // nothing the windows ask of the shell is carried out
     {
-        CLoginDlg login(config, session);
+        CLoginDlg login(config, session, shell);
         Shoot(login, "shell_login.png");
     }
     session.EnterAsGuest();

@@ -89,7 +89,7 @@ TEST_F(LoginAsyncTest, AgainstAStalledServerTheWindowWorksAndItsCloseBoxAbandons
     other.show();
     QSignalSpy otherClicks(otherButton, &QPushButton::clicked);
 
-    CLoginDlg login(config_, session_);
+    CLoginDlg login(config_, session_, shell_);
     Type(login, "demo", "demo123");
     bool sawWaitCursor = false;
     bool guestIgnored = false;
@@ -127,7 +127,7 @@ TEST_F(LoginAsyncTest, EscapeClosesTheWindowWhileTheGuestCheckStalls) {
     LoginServer server("", 0, LoginServer::Probe::Stall);
     WriteConfig(server.Host());
     ui::ScopedModalAnswers answers;
-    CLoginDlg login(config_, session_);
+    CLoginDlg login(config_, session_, shell_);
     QTimer::singleShot(10000, &login, [&] { login.done(-1); });
     QTimer::singleShot(0, &login, [&] {
         QTest::mouseClick(Control<CKbcBmp>(login, ids::kGuestButton), Qt::LeftButton);
@@ -147,7 +147,7 @@ TEST_F(LoginAsyncTest, ASlowAnswerArrivesAndTheWaitCursorGoes) {
     LoginServer server(Page("200 OK", kAccepted + "\r\n"), 300);
     WriteConfig(server.Host());
     ui::ScopedModalAnswers answers;
-    CLoginDlg login(config_, session_);
+    CLoginDlg login(config_, session_, shell_);
     login.show();
     Type(login, "demo", "demo123");
     QTest::mouseClick(Control<CKbcBmp>(login, ids::kLoginButton), Qt::LeftButton);
@@ -166,7 +166,7 @@ TEST_F(LoginAsyncTest, AWindowDestroyedWhileItsLoginRunsGetsNothing) {
     WriteConfig(server.Host());
     ui::ScopedModalAnswers answers;
     {
-        CLoginDlg login(config_, session_);
+        CLoginDlg login(config_, session_, shell_);
         Type(login, "demo", "demo123");
         login.OnLogin();
         ASSERT_TRUE(QTest::qWaitFor([&] { return server.LoginsReceived() == 1; }, 5000));
@@ -183,7 +183,7 @@ TEST_F(LoginAsyncTest, HttpErrorsAreConnectionFailuresAndClearTheStatusLine) {
     for (const char* status : {"404 Not Found", "500 Internal Server Error"}) {
         LoginServer server(Page(status, "<html>error</html>"), 0);
         WriteConfig(server.Host());
-        CLoginDlg login(config_, session_);
+        CLoginDlg login(config_, session_, shell_);
         Type(login, "demo", "secret-pw");
         login.OnLogin();
         ASSERT_TRUE(WaitForQueries(&login));
@@ -193,7 +193,7 @@ TEST_F(LoginAsyncTest, HttpErrorsAreConnectionFailuresAndClearTheStatusLine) {
     {
         LoginServer server(Page("200 OK", "no such user\r\n"), 0);
         WriteConfig(server.Host());
-        CLoginDlg login(config_, session_);
+        CLoginDlg login(config_, session_, shell_);
         Type(login, "demo", "secret-pw");
         login.OnLogin();
         ASSERT_TRUE(WaitForQueries(&login));

@@ -14,6 +14,7 @@
 #include "client/app/control_ids.h"
 #include "client/app/login_dlg.h"
 #include "client/app/shell_fixture.h"
+#include "client/widgets/html_label.h"
 #include "common/ui/modal_hook.h"
 #include "common/ui/text.h"
 #include "support/query_wait.h"
@@ -47,7 +48,7 @@ protected:
 };
 
 TEST_F(LoginDlgTest, OpensSkinnedWithBothBoxesChecked) {
-    CLoginDlg login(config_, session_);
+    CLoginDlg login(config_, session_, shell_);
     ASSERT_TRUE(login.IsSkinned());
     EXPECT_EQ(login.windowTitle(), "Quorvel");
     EXPECT_FALSE(login.mask().isEmpty());
@@ -66,7 +67,7 @@ TEST_F(LoginDlgTest, OpensSkinnedWithBothBoxesChecked) {
 
 TEST_F(LoginDlgTest, GuestEntersWithoutAskingTheServerForALogin) {
     ui::ScopedModalAnswers answers;
-    CLoginDlg login(config_, session_);
+    CLoginDlg login(config_, session_, shell_);
     session_.password = "kept";
     login.OnGuest();
     ASSERT_TRUE(WaitForQueries(&login));
@@ -78,7 +79,7 @@ TEST_F(LoginDlgTest, GuestEntersWithoutAskingTheServerForALogin) {
 
 TEST_F(LoginDlgTest, DemoAccountLogsInAndIsRemembered) {
     ui::ScopedModalAnswers answers;
-    CLoginDlg login(config_, session_);
+    CLoginDlg login(config_, session_, shell_);
     Type(login, "demo", "demo123");
     QTest::mouseClick(Control<QCheckBox>(login, ids::kAutoLogin), Qt::LeftButton);  // off
     login.OnLogin();
@@ -103,7 +104,7 @@ TEST_F(LoginDlgTest, DemoAccountLogsInAndIsRemembered) {
 TEST_F(LoginDlgTest, RefusedEmptyAndUnreachableLoginsKeepTheWindow) {
     ui::ScopedModalAnswers answers;
     {
-        CLoginDlg login(config_, session_);
+        CLoginDlg login(config_, session_, shell_);
         Type(login, "demo", "wrong");
         // Enter in either field starts the login.
         QTest::keyClick(Control<QComboBox>(login, ids::kUserName)->lineEdit(), Qt::Key_Return);
@@ -122,7 +123,7 @@ TEST_F(LoginDlgTest, RefusedEmptyAndUnreachableLoginsKeepTheWindow) {
     }
     WriteConfig(DeadHost());
     {
-        CLoginDlg login(config_, session_);
+        CLoginDlg login(config_, session_, shell_);
         Type(login, "demo", "demo123");
         login.OnLogin();
         ASSERT_TRUE(WaitForQueries(&login));
@@ -143,7 +144,7 @@ TEST_F(LoginDlgTest, RefusedEmptyAndUnreachableLoginsKeepTheWindow) {
 
 TEST_F(LoginDlgTest, ChoosingARememberedNameFillsItsPassword) {
     WriteFile("LoginInfo.xml", AutoLoginFile(""));
-    CLoginDlg login(config_, session_);
+    CLoginDlg login(config_, session_, shell_);
     auto* names = Control<QComboBox>(login, ids::kUserName);
     ASSERT_EQ(names->count(), 2);
     EXPECT_EQ(names->itemText(0), "bob");
@@ -160,7 +161,7 @@ TEST_F(LoginDlgTest, AutomaticLoginAfterHalfASecondButNotAfterLogout) {
     WriteFile("LoginInfo.xml", AutoLoginFile("demo"));
     ui::ScopedModalAnswers answers;
     {
-        CLoginDlg login(config_, session_);
+        CLoginDlg login(config_, session_, shell_);
         EXPECT_EQ(Control<QComboBox>(login, ids::kUserName)->currentText(), "demo");
         EXPECT_EQ(Control<QLineEdit>(login, ids::kPassword)->text(), "demo123");
         EXPECT_TRUE(login.AutoLoginPending());
@@ -171,7 +172,7 @@ TEST_F(LoginDlgTest, AutomaticLoginAfterHalfASecondButNotAfterLogout) {
         EXPECT_EQ(session_.userName, "demo");
     }
     {
-        CLoginDlg login(config_, session_, /*openedByLogout=*/true);
+        CLoginDlg login(config_, session_, shell_, /*openedByLogout=*/true);
         EXPECT_EQ(Control<QComboBox>(login, ids::kUserName)->currentText(), "bob");
         EXPECT_FALSE(login.AutoLoginPending());
         EXPECT_EQ(RunFor(login, 900), -1);
@@ -184,21 +185,35 @@ TEST_F(LoginDlgTest, AutomaticLoginOfAnAccountWithoutPasswordAsksForIt) {
               "<R><LoginInfo><AutoLogin UserName=\"demo\"/>"
               "<HistoryLogin UserName=\"demo\" Psw=\"\"/></LoginInfo></R>");
     ui::ScopedModalAnswers answers;
-    CLoginDlg login(config_, session_);
+    CLoginDlg login(config_, session_, shell_);
     EXPECT_EQ(RunFor(login, 1500), -1);
     ASSERT_EQ(answers.Prompts().size(), 1u);
     EXPECT_EQ(answers.Prompts()[0].message, G("用户名或密码不能为空!"));
 }
 
 TEST_F(LoginDlgTest, EscapeClosesTheWindow) {
-    CLoginDlg login(config_, session_);
+    CLoginDlg login(config_, session_, shell_);
     QTimer::singleShot(0, &login, [&] { QTest::keyClick(&login, Qt::Key_Escape); });
     EXPECT_EQ(login.exec(), CLoginDlg::kClosed);
 }
 
+TEST_F(LoginDlgTest, LinksOpenTheAccountPortalThroughTheShellTheWindowWasGiven) {
+    CLoginDlg login(config_, session_, shell_);
+    login.show();
+    for (int id : {ids::kForgotPasswordLink, ids::kRegisterLink}) {
+        auto* link = login.findChild<CHtmlLabel*>(QString::number(id));
+        ASSERT_NE(link, nullptr) << id;
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(4, link->height() / 2));
+    }
+    ASSERT_EQ(shell_.Requests().size(), 2u);
+    const std::string portal = "http://" + Server().BaseHost() + "/portal";
+    EXPECT_EQ(shell_.Requests()[0].target, portal + "/Web/RetakeBackPassword.aspx");
+    EXPECT_EQ(shell_.Requests()[1].target, portal + "/Web/Register.aspx?fromkey=client");
+}
+
 TEST_F(LoginDlgTest, MissingSkinClosesAtOnce) {
     WriteFile("image/login.gif", "not a picture");
-    CLoginDlg login(config_, session_);
+    CLoginDlg login(config_, session_, shell_);
     EXPECT_FALSE(login.IsSkinned());
     EXPECT_EQ(login.exec(), CLoginDlg::kClosed);
 }

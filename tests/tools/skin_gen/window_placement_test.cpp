@@ -52,7 +52,7 @@ class WindowPlacementTest : public ShellFixture {};
 
 TEST_F(WindowPlacementTest, LoginWindow) {
     namespace layout = skin::login;
-    CLoginDlg login(config_, session_);
+    CLoginDlg login(config_, session_, shell_);
     ASSERT_TRUE(login.IsSkinned());
     EXPECT_EQ(login.size(), SizeOf(layout::kPicture));
     ExpectPlaced(login, {{ids::kUserName, &layout::kUserName},
