@@ -16,6 +16,15 @@ std::string_view SkipBlanks(std::string_view text) {
     return text.substr(i);
 }
 
+// Drops leading blanks and an optional sign from `text`; true for a minus.
+bool TakeLeadingSign(std::string_view& text) {
+    text = SkipBlanks(text);
+    if (text.empty() || (text[0] != '+' && text[0] != '-')) return false;
+    const bool negative = text[0] == '-';
+    text.remove_prefix(1);
+    return negative;
+}
+
 std::size_t SkipDigits(std::string_view text, std::size_t i) {
     while (i < text.size() && IsDigit(text[i])) ++i;
     return i;
@@ -24,12 +33,7 @@ std::size_t SkipDigits(std::string_view text, std::size_t i) {
 // The floating value of the decimal number at the start of `text` (after blanks), held
 // within the limit; 0 when there is none. Hexadecimal, "inf" and "nan" are not numbers here.
 double FloatingValue(std::string_view text) {
-    text = SkipBlanks(text);
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        text.remove_prefix(1);
-    }
+    const bool negative = TakeLeadingSign(text);
     const std::size_t whole = SkipDigits(text, 0);
     std::size_t end = whole;
     if (end < text.size() && text[end] == '.') end = SkipDigits(text, end + 1);
@@ -70,12 +74,7 @@ std::vector<std::string> SplitSeries(std::string_view text) {
 }
 
 int IntegerValue(std::string_view text) {
-    text = SkipBlanks(text);
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        text.remove_prefix(1);
-    }
+    const bool negative = TakeLeadingSign(text);
     long long value = 0;
     for (char c : text) {
         if (!IsDigit(c)) break;

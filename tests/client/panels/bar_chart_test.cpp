@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <memory>
+
 #include "client/core/chart_layout.h"
 #include "client/panels/bar_chart.h"
 #include "common/ui/color.h"
@@ -15,6 +17,16 @@ constexpr int kWidth = 741, kHeight = 188;  // the money-flow panels' chart area
 const QRgb kRed = ui::ToOpaqueRgb(CBarChart::kRiseColor);
 const QRgb kGreen = ui::ToOpaqueRgb(CBarChart::kFallColor);
 const QRgb kGrey = ui::ToOpaqueRgb(CBarChart::kPlotColor);
+
+// A chart of the given size that has been handed data.
+std::unique_ptr<CBarChart> Filled(const char* first, const char* second, const char* times, int width = kWidth,
+                                  int height = kHeight) {
+    auto chart = std::make_unique<CBarChart>();
+    chart->resize(width, height);
+    chart->SetData(first, second, times);
+    chart->MarkHasData();
+    return chart;
+}
 
 QImage Shot(CBarChart& chart) {
     return chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -77,10 +89,8 @@ TEST(BarChart, BeforeDataAndForFlatDataOnlyTheEmptyPlotShows) {
 }
 
 TEST(BarChart, PositiveValuesRiseRedAndNegativeValuesFallGreen) {
-    CBarChart chart;
-    chart.resize(kWidth, kHeight);
-    chart.SetData("30\t-12", "", "0105\t0106");
-    chart.MarkHasData();
+    const auto filled = Filled("30\t-12", "", "0105\t0106");
+    CBarChart& chart = *filled;
     ASSERT_TRUE(chart.Scale());
     EXPECT_EQ(chart.Scale()->step, 9);
     const QImage image = Shot(chart);
@@ -107,10 +117,8 @@ TEST(BarChart, PositiveValuesRiseRedAndNegativeValuesFallGreen) {
 }
 
 TEST(BarChart, SecondSeriesRoundsMoreThanHalfAUnitUpTheFirstDoesNot) {
-    CBarChart chart;
-    chart.resize(kWidth, kHeight);
-    chart.SetData("20\t0.7\t0", "-10\t0.7\t0.3", "0105\t0106\t0107");
-    chart.MarkHasData();
+    const auto filled = Filled("20\t0.7\t0", "-10\t0.7\t0.3", "0105\t0106\t0107");
+    CBarChart& chart = *filled;
     ASSERT_TRUE(chart.Scale());
     ASSERT_LE(chart.Scale()->step, LayoutOf(chart).rowHeight());  // one unit is at least a pixel
     QImage image = Shot(chart);
@@ -122,12 +130,9 @@ TEST(BarChart, SecondSeriesRoundsMoreThanHalfAUnitUpTheFirstDoesNot) {
     EXPECT_EQ(slotRed(2), 0);   // second series "0.3": nothing
     EXPECT_EQ(image.pixel(layout.SlotX(1) + 15, layout.zeroY() - 2), kRed);
 
-    CBarChart first;
-    first.resize(kWidth, kHeight);
-    first.SetData("20\t0.7", "", "0105\t0106");
-    first.MarkHasData();
-    image = Shot(first);
-    layout = LayoutOf(first);
+    const auto first = Filled("20\t0.7", "", "0105\t0106");
+    image = Shot(*first);
+    layout = LayoutOf(*first);
     EXPECT_GT(slotRed(0), 0);
     EXPECT_EQ(slotRed(1), 0);  // first series "0.7": nothing
 }
@@ -161,11 +166,8 @@ TEST(BarChart, NoBarLeavesThePlotWhateverTheDataOrSize) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.first);
-        CBarChart chart;
-        chart.resize(c.width, c.height);
-        chart.SetData(c.first, c.second, c.times);
-        chart.MarkHasData();
-        EXPECT_EQ(BarPixelsOutsidePlot(Shot(chart), LayoutOf(chart).Plot()), 0);
+        const auto chart = Filled(c.first, c.second, c.times, c.width, c.height);
+        EXPECT_EQ(BarPixelsOutsidePlot(Shot(*chart), LayoutOf(*chart).Plot()), 0);
     }
 }
 
