@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 
+#include "client/panels/bar_chart.h"
 #include "client/panels/color_label.h"
 #include "client/panels/tip_dlg.h"
 #include "client/widgets/background_effect.h"
@@ -309,6 +310,17 @@ void RichTextLabels() {
     Save(board.grab().toImage(), "rich_labels.png");
 }
 
+// The money-flow chart at its panel size: empty before a query, then with both series.
+void BarCharts() {
+    CBarChart chart;
+    chart.resize(741, 188);
+    Save(chart.grab().toImage(), "bar_chart_empty.png");
+    chart.SetData("30\t12.5\t0\t46\t8\t21\t3", "-12\t-0.7\t-25\t-4\t-18\t0.7\t-9",
+                  "1201\t1202\t1203\t1204\t1205\t1206\t1207");
+    chart.MarkHasData();
+    Save(chart.grab().toImage(), "bar_chart_data.png");
+}
+
 // The web page control shows a page only where the browser engine can draw: under a real
 // (or virtual) X server. Offscreen it loads pages but grabs blank, so it is skipped there.
 void WebPageControl() {
@@ -364,6 +376,7 @@ int main(int argc, char** argv) {
     TipWindows();
     LabelsOverSkin();
     RichTextLabels();
+    BarCharts();
     WebPageControl();
     std::printf("%d pictures written to %s\n", g_written, qPrintable(g_out.absolutePath()));
     return 0;
