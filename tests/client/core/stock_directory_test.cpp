@@ -52,3 +52,16 @@ TEST_F(StockDirectoryTest, MissingOrDamagedFileGivesAnEmptyDirectory) {
     Write("<List><Other/></List>");
     EXPECT_TRUE(LoadStockDirectory().Empty());
 }
+
+TEST(ShippedStockDirectory, LoadsWithWellFormedEntries) {
+    platform::SetProgramDirectoryForTesting(QUORVEL_SOURCE_DIR "/assets");
+    const CStockDirectory directory = LoadStockDirectory();
+    platform::SetProgramDirectoryForTesting("");
+    ASSERT_GT(directory.Size(), 400u);
+    for (std::size_t i = 0; i < directory.Size(); ++i) {
+        EXPECT_EQ(directory.Code(i).size(), 6u) << i;
+        EXPECT_FALSE(directory.Initials(i).empty()) << directory.Code(i);
+        EXPECT_FALSE(directory.Name(i).empty()) << directory.Code(i);
+    }
+    EXPECT_EQ(directory.Name(0), Gbk("平安银行"));
+}
