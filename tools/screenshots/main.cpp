@@ -11,6 +11,7 @@
 #include <QEnterEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -21,6 +22,7 @@
 
 #include "client/panels/bar_chart.h"
 #include "client/panels/color_label.h"
+#include "client/panels/stock_search_popup.h"
 #include "client/panels/tip_dlg.h"
 #include "client/widgets/background_effect.h"
 #include "client/widgets/html_ctl.h"
@@ -208,6 +210,29 @@ void LabelsOverSkin() {
     Save(panel.grab().toImage(), "labels_over_skin.png");
 }
 
+// The stock search pop-up under a code edit after "60" was typed, the third row highlighted
+// from the keyboard, drawn over the panel it opens on at the opacity a compositing window
+// system gives it.
+void StockSearchPopup() {
+    SkinnedSurface panel("bg_mid2.gif");
+    Label(&panel, {27, 14, 112, 20}, QStringLiteral("输入评测股票代码："), ui::Rgb(29, 56, 91));
+    auto* edit = new QLineEdit(QStringLiteral("60"), &panel);
+    edit->setGeometry(142, 14, 112, 21);
+    panel.show();
+    CStockSearchPopup popup;
+    const QPoint under = edit->geometry().bottomLeft() + QPoint(0, 1);
+    popup.ShowMatches("60", panel.mapToGlobal(under), &panel);
+    for (int i = 0; i < 3; ++i) popup.MoveHighlight(+1);
+    QImage shot = panel.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    QPainter painter(&shot);
+    painter.setOpacity(popup.windowOpacity());
+    painter.drawImage(under, popup.grab().toImage());
+    painter.end();
+    Save(shot.copy(0, 0, std::min(shot.width(), under.x() + popup.width() + 40),
+                   std::min(shot.height(), under.y() + popup.height() + 20)),
+         "stock_search_popup.png");
+}
+
 CHtmlLabel* RichLabel(QWidget* parent, const QRect& rect, const QString& html) {
     auto* label = new CHtmlLabel(parent);
     label->setGeometry(rect);
@@ -375,6 +400,7 @@ int main(int argc, char** argv) {
     Buttons();
     TipWindows();
     LabelsOverSkin();
+    StockSearchPopup();
     RichTextLabels();
     BarCharts();
     WebPageControl();
