@@ -48,7 +48,6 @@ constexpr ui::ColorRef kHistoryColor = 0x856323;
 constexpr ui::ColorRef kLogoutColor = 0x0000CC;
 constexpr ui::ColorRef kComplaintColor = 0x900306;
 constexpr ui::ColorRef kWhite = 0xFFFFFF;
-constexpr int kFadeMs = 200;
 
 template <typename W>
 W* Named(W* widget, int id) {
@@ -416,7 +415,7 @@ void CMainDlg::Exit() {
         return;
     }
     fade_ = new QPropertyAnimation(this, "windowOpacity", this);
-    fade_->setDuration(kFadeMs);
+    fade_->setDuration(fadeMs_);
     fade_->setStartValue(1.0);
     fade_->setEndValue(0.0);
     connect(fade_, &QPropertyAnimation::finished, this, [this] { done(kExited); });

@@ -65,6 +65,8 @@ public:
     bool IsTopMostPhase() const { return topMostTimer_ != 0; }
     // True while the exit fade runs; the modal run ends when it finishes.
     bool IsFading() const { return !fade_.isNull(); }
+    // Length of the exit fade (200 ms); tests lengthen it to watch the fade under load.
+    void SetFadeDuration(int ms) { fadeMs_ = ms; }
     CSystemTray* Tray() const { return tray_; }
     // The page shown: 1072, 1073 or 1074.
     int CurrentPage() const { return currentPage_; }
@@ -131,6 +133,7 @@ private:
     QActionGroup* commands_ = nullptr;
     QButtonGroup* pageGroup_ = nullptr;
     QPointer<QPropertyAnimation> fade_;
+    int fadeMs_ = 200;
 
     CKbcBmp* pageButtons_[3] = {};
     CKbcBmp* minimiseButton_ = nullptr;

@@ -205,15 +205,23 @@ TEST_F(MainDlgTest, EnterDoesNothingAndEscapeExits) {
 TEST_F(MainDlgTest, ExitFadesOutOnceAndNothingArrivingMeanwhileRuns) {
     LogInAs("demo", "demo123");
     CMainDlg main(config_, session_, *documents_, shell_);
+    // A long fade, so that a loaded machine cannot skip from start to end in one step.
+    main.SetFadeDuration(1500);
     QSignalSpy finished(&main, &QDialog::finished);
     bool fadingAfterTheCall = false;
     double opacityMidway = 1.0;
+    QTimer midway;
     QTimer::singleShot(0, &main, [&] {
         main.OnCommand(ids::kCmdExit);
         // The call returns at once: the window is still there, fading.
         fadingAfterTheCall = main.isVisible() && main.IsFading() && main.IsClosing();
         shell_.Clear();
-        QTimer::singleShot(80, &main, [&] {
+        // Once the fade has visibly begun, everything a user could do arrives.
+        midway.setInterval(10);
+        midway.start();
+        QObject::connect(&midway, &QTimer::timeout, &main, [&] {
+            if (main.windowOpacity() >= 1.0 && main.IsFading()) return;
+            midway.stop();
             opacityMidway = main.windowOpacity();
             for (int id : {ids::kCmdHelp, ids::kCmdUpdate, ids::kComplaintLink, ids::kLogoutLink,
                            ids::kCmdShowOrMinimise, ids::kMinimise})
