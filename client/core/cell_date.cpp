@@ -70,45 +70,36 @@ std::int64_t DaysFromCivil(const Date& d) {
     return static_cast<std::int64_t>(era) * 146097 + doe - 719468;
 }
 
-std::optional<Date> YearFirst(Cursor& c, char separator) {
-    const std::size_t start = c.Position();
-    const auto year = c.Digits(4, 4);
-    const std::string_view sep(&separator, 1);
-    if (year && c.Literal(sep)) {
-        const auto month = c.Digits(1, 2);
-        if (month && c.Literal(sep)) {
-            if (const auto day = c.Digits(1, 2)) return Date{*year, *month, *day};
-        }
-    }
-    c.Rewind(start);
-    return std::nullopt;
-}
+// A date written as three digit fields, each followed by its literal (which may be empty).
+struct DateForm {
+    struct Field {
+        int leastDigits, mostDigits;
+        std::string_view after;
+    };
+    Field fields[3];
+    int yearAt, monthAt, dayAt;  // which field holds what
+    bool timeMayTouch;           // the time may follow without a blank
+};
 
-std::optional<Date> MonthFirst(Cursor& c) {
-    const std::size_t start = c.Position();
-    const auto month = c.Digits(1, 2);
-    if (month && c.Literal("/")) {
-        const auto day = c.Digits(1, 2);
-        if (day && c.Literal("/")) {
-            if (const auto year = c.Digits(4, 4)) return Date{*year, *month, *day};
-        }
-    }
-    c.Rewind(start);
-    return std::nullopt;
-}
+const DateForm kDateForms[] = {
+    {{{4, 4, "-"}, {1, 2, "-"}, {1, 2, ""}}, 0, 1, 2, false},
+    {{{4, 4, "/"}, {1, 2, "/"}, {1, 2, ""}}, 0, 1, 2, false},
+    {{{1, 2, "/"}, {1, 2, "/"}, {4, 4, ""}}, 2, 0, 1, false},
+    {{{4, 4, kYearGbk}, {1, 2, kMonthGbk}, {1, 2, kDayGbk}}, 0, 1, 2, true},
+};
 
-std::optional<Date> Chinese(Cursor& c) {
+std::optional<Date> ReadDate(Cursor& c, const DateForm& form) {
     const std::size_t start = c.Position();
-    const auto year = c.Digits(4, 4);
-    if (year && c.Literal(kYearGbk)) {
-        const auto month = c.Digits(1, 2);
-        if (month && c.Literal(kMonthGbk)) {
-            const auto day = c.Digits(1, 2);
-            if (day && c.Literal(kDayGbk)) return Date{*year, *month, *day};
+    int values[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const auto value = c.Digits(form.fields[i].leastDigits, form.fields[i].mostDigits);
+        if (!value || !c.Literal(form.fields[i].after)) {
+            c.Rewind(start);
+            return std::nullopt;
         }
+        values[i] = *value;
     }
-    c.Rewind(start);
-    return std::nullopt;
+    return Date{values[form.yearAt], values[form.monthAt], values[form.dayAt]};
 }
 
 // hh:mm or hh:mm:ss as seconds of the day.
@@ -140,10 +131,11 @@ std::optional<std::int64_t> ReadDateTime(std::string_view text) {
     c.SkipBlanks();
     std::optional<Date> date;
     bool timeMayTouch = false;
-    if ((date = Chinese(c))) {
-        timeMayTouch = true;
-    } else if (!(date = YearFirst(c, '-')) && !(date = YearFirst(c, '/'))) {
-        date = MonthFirst(c);
+    for (const DateForm& form : kDateForms) {
+        if ((date = ReadDate(c, form))) {
+            timeMayTouch = form.timeMayTouch;
+            break;
+        }
     }
     if (date && !Exists(*date)) return std::nullopt;
 
