@@ -50,11 +50,12 @@ TEST(ColumnListCtrl, ColumnsFromSpec) {
     CColumnListCtrl list;
     EXPECT_FALSE(list.SetColumns(""));
     EXPECT_EQ(list.Model().columnCount(), 0);
-    ASSERT_TRUE(list.SetColumns(Gbk("板块名称, 80,1; 类别, 60,1; 指数, 80, 2;Plain")));
-    ASSERT_EQ(list.Model().columnCount(), 4);
+    ASSERT_TRUE(list.SetColumns(Gbk("板块名称, 80,1; 类别, 60,1; 指数, 80, 2;Plain;Hidden,0")));
+    ASSERT_EQ(list.Model().columnCount(), 5);
     EXPECT_EQ(list.Model().headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QString::fromUtf8(" 类别"));
     EXPECT_EQ(list.horizontalHeader()->sectionSize(0), 80);
     EXPECT_EQ(list.horizontalHeader()->sectionSize(3), 100);
+    EXPECT_EQ(list.horizontalHeader()->sectionSize(4), 0);
     const auto alignOf = [&](int column) {
         return list.Model().data(list.Model().index(0, column), Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask;
     };
