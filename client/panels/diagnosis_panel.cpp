@@ -64,6 +64,13 @@ CColorLabel* CDiagnosisPanel::AddLabel(int id, ui::ColorRef colour, const skin::
     return label;
 }
 
+CColorLabel* CDiagnosisPanel::AddWrappingLabel(int id, ui::ColorRef colour, const skin::Area& area) {
+    CColorLabel* label = AddLabel(id, colour, area);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 void CDiagnosisPanel::Activate() {
     queryCode_ = services_.currentCode.Get();
     SetCode(queryCode_);

@@ -50,11 +50,16 @@ protected:
         const skin::Area& stockLabel;
     };
 
+    // Captions and the explanatory note under the panel.
+    static constexpr ui::ColorRef kCaptionColour = ui::Rgb(69, 87, 102);
+
     CDiagnosisPanel(int dialogId, std::string panelCode, PanelServices services,
                     const EntryLayout& layout, QWidget* parent);
 
     // A label named by its id, coloured and placed; the default 12-pixel font.
     CColorLabel* AddLabel(int id, ui::ColorRef colour, const skin::Area& area);
+    // The same, for text that wraps from the top-left corner down.
+    CColorLabel* AddWrappingLabel(int id, ui::ColorRef colour, const skin::Area& area);
 
     // Fetches the panel's Record for the query code off the window thread; a found record
     // is shown with `show` after the stock label and current code are set.

@@ -6,13 +6,7 @@
 #include "common/skin/diagnosis_layout.h"
 #include "common/ui/skin_place.h"
 
-namespace {
-
 namespace layout = skin::diagnosis::flow;
-
-constexpr ui::ColorRef kNoteColour = ui::Rgb(69, 87, 102);
-
-}  // namespace
 
 CFlowChartPanel::CFlowChartPanel(const DiagnosisMember& member, PanelServices services,
                                  QWidget* parent)
@@ -25,9 +19,7 @@ CFlowChartPanel::CFlowChartPanel(const DiagnosisMember& member, PanelServices se
     chart_ = new CBarChart(this);
     chart_->CreateFromStatic(kChartId, this);
 
-    note_ = AddLabel(kNoteId, kNoteColour, layout::kNote);
-    note_->setWordWrap(true);
-    note_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note_ = AddWrappingLabel(kNoteId, kCaptionColour, layout::kNote);
     note_->setText(QString::fromUtf8(member.note));
 }
 

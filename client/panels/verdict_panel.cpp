@@ -9,7 +9,6 @@ namespace {
 
 namespace layout = skin::diagnosis::verdict;
 
-constexpr ui::ColorRef kCaptionColour = ui::Rgb(69, 87, 102);
 constexpr ui::ColorRef kTimeColour = ui::Rgb(0, 0, 0);
 constexpr int kVerdictPixelSize = 14;
 
@@ -24,16 +23,12 @@ CVerdictPanel::CVerdictPanel(const DiagnosisMember& member, PanelServices servic
     AddLabel(kVerdictCaptionId, kCaptionColour, layout::kVerdictCaption)
         ->setText(QStringLiteral("评测结果："));
 
-    verdict_ = AddLabel(kVerdictId, member.verdictColour, layout::kVerdict);
-    verdict_->setWordWrap(true);
-    verdict_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    verdict_ = AddWrappingLabel(kVerdictId, member.verdictColour, layout::kVerdict);
     QFont verdictFont = verdict_->font();
     verdictFont.setPixelSize(kVerdictPixelSize);
     verdict_->setFont(verdictFont);
 
-    note_ = AddLabel(kNoteId, kCaptionColour, layout::kNote);
-    note_->setWordWrap(true);
-    note_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note_ = AddWrappingLabel(kNoteId, kCaptionColour, layout::kNote);
     note_->setText(QString::fromUtf8(member.note));
 }
 
