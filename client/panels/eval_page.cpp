@@ -3,6 +3,7 @@
 #include "client/panels/diagnosis_members.h"
 #include "client/panels/flow_chart_panel.h"
 #include "client/panels/pending_panel.h"
+#include "client/panels/stock_search_popup.h"
 #include "client/panels/verdict_panel.h"
 
 namespace {
@@ -47,6 +48,8 @@ void CEvalPage::CreatePanels() {
 }
 
 void CEvalPage::ShowPanelOf(int id) {
+    // A pop-up left open by the panel going away would stand over the next one.
+    services_.popup.Hide();
     for (auto& [buttonId, panel] : panels_) panel->hide();
     if (CDiagnosisPanel* diagnosis = DiagnosisPanel(id)) diagnosis->Activate();
     if (QWidget* panel = Panel(id)) panel->show();

@@ -53,6 +53,8 @@ void DiagnosisFixture::MakePage(DocumentSource* documents) {
         PanelServices{documents ? *documents : docs_, current_, *popup_});
     ASSERT_TRUE(page_->Initialise());
     page_->show();
+    page_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page_.get()));
 }
 
 CDiagnosisPanel* DiagnosisFixture::Open(int buttonId) {

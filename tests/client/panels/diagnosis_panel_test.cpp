@@ -93,7 +93,7 @@ TEST_F(DiagnosisPanels, AQueryInEachPanelShowsItsRecord) {
         }
         EXPECT_EQ(current_.Get(), "600000");
         EXPECT_EQ(panel->CodeEdit()->selectedText(), "600000");
-        EXPECT_TRUE(panel->CodeEdit()->hasFocus() || !QApplication::focusWidget());
+        EXPECT_TRUE(panel->CodeEdit()->hasFocus());
     }
     EXPECT_TRUE(answers_->Prompts().empty());
 }
@@ -208,6 +208,12 @@ TEST_F(DiagnosisPanels, DoubleClickFillsTheCodeWithoutQuerying) {
     EXPECT_TRUE(docs_.Requests().empty());
     // Another panel of the page is not filled by this pick.
     EXPECT_EQ(page_->DiagnosisPanel(kTopEyesH)->CodeEdit()->text(), "");
+
+    // Moving to another panel closes the pop-up the last one opened.
+    QTest::keyClicks(panel->CodeEdit(), "0");
+    ASSERT_TRUE(popup_->isVisible());
+    Open(kTopEyesH);
+    EXPECT_FALSE(popup_->isVisible());
 }
 
 TEST_F(DiagnosisPanels, EscIsIgnoredAndAClickOnThePanelHidesThePopup) {
