@@ -16,7 +16,7 @@
 #include "client/core/gbk.h"
 #include "client/core/login_request.h"
 #include "client/core/session.h"
-#include "client/app/tip.h"
+#include "client/panels/tip.h"
 #include "client/widgets/html_label.h"
 #include "common/platform/paths.h"
 #include "common/skin/login_layout.h"

@@ -23,11 +23,12 @@
 #include "client/core/main_advert.h"
 #include "client/core/main_links.h"
 #include "client/app/system_tray.h"
-#include "client/app/tip.h"
+#include "client/panels/tip.h"
 #include "client/data/history_info.h"
 #include "client/panels/analysis_page.h"
 #include "client/panels/color_label.h"
 #include "client/panels/eval_page.h"
+#include "client/panels/stock_search_popup.h"
 #include "client/panels/tools_page.h"
 #include "client/widgets/html_ctl.h"
 #include "client/widgets/html_label.h"
@@ -248,7 +249,8 @@ bool CMainDlg::ApplySkinAndLinks() {
     closeButton_->SetImage("image\\gb.gif", ui::kPureBlue);
     pageButtons_[0]->SetSelected();
 
-    pages_[0] = new CEvalPage(this);
+    searchPopup_ = std::make_unique<CStockSearchPopup>();
+    pages_[0] = new CEvalPage(PanelServices{documents_, currentCode_, *searchPopup_}, this);
     pages_[1] = new CAnalysisPage(this);
     pages_[2] = new CToolsPage(this);
     for (CSkinPage* page : pages_) {
@@ -403,6 +405,7 @@ void CMainDlg::BeginClosing() {
     if (topMostTimer_) killTimer(topMostTimer_);
     topMostTimer_ = 0;
     if (tray_) tray_->RemoveIcon();
+    if (searchPopup_) searchPopup_->Hide();
 }
 
 // The window fades out and the modal run ends when the fade has finished. Window systems

@@ -12,9 +12,11 @@
 #include <QPointer>
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 #include "client/core/client_config.h"
+#include "client/core/current_stock_code.h"
 #include "client/core/session.h"
 #include "common/ui/skin_image.h"
 
@@ -31,6 +33,7 @@ class CHtmlCtl;
 class CHtmlLabel;
 class CKbcBmp;
 class CSkinPage;
+class CStockSearchPopup;
 class CSystemTray;
 class CToolsPage;
 namespace ui {
@@ -77,6 +80,10 @@ public:
     // nullptr when the tray icon is there.
     CKbcBmp* MenuButton() const { return menuButton_; }
     const Session& CurrentSession() const { return session_; }
+    // The code of the last successful panel query; pages copy it into their panels.
+    const CurrentStockCode& CurrentCode() const { return currentCode_; }
+    // The stock search pop-up every panel with a code edit shares.
+    CStockSearchPopup* SearchPopup() const { return searchPopup_.get(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -124,6 +131,9 @@ private:
     const Session session_;
     DocumentSource& documents_;
     ui::ShellFacade& shell_;
+    CurrentStockCode currentCode_;
+    // A window of its own (no parent), owned here and closed with the main window.
+    std::unique_ptr<CStockSearchPopup> searchPopup_;
     bool skinned_ = false;
     bool minimised_ = false;
     std::atomic<bool> closing_{false};

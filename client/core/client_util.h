@@ -22,6 +22,9 @@ public:
     // Form encoding byte by byte: ASCII letters and digits stay, white space becomes '+',
     // every other byte becomes "%XX" in upper-case hex (so each GBK byte is escaped).
     std::string UrlEncode(const std::string& text) const;
+    // Encoding for one segment of a request path: ASCII letters and digits stay, every
+    // other byte (white space, '/', '.', '?', '%' included) becomes "%XX".
+    std::string PathSegmentEncode(const std::string& text) const;
 
     bool IsDigits(const std::string& text) const;    // non-empty, '0'..'9' only
     bool HasLetters(const std::string& text) const;  // holds an ASCII letter (outside GBK pairs)

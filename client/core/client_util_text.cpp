@@ -18,14 +18,18 @@ bool IsWhiteSpace(unsigned char c) {
 
 }  // namespace
 
-std::string CClientUtil::UrlEncode(const std::string& text) const {
+namespace {
+
+enum class SpaceEncoding { Plus, Escaped };
+
+std::string PercentEncode(const std::string& text, SpaceEncoding spaces) {
     static const char kHex[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(text.size() * 3);
     for (unsigned char c : text) {
         if (IsAsciiLetter(c) || IsAsciiDigit(c)) {
             out.push_back(static_cast<char>(c));
-        } else if (IsWhiteSpace(c)) {
+        } else if (spaces == SpaceEncoding::Plus && IsWhiteSpace(c)) {
             out.push_back('+');
         } else {
             out.push_back('%');
@@ -34,6 +38,16 @@ std::string CClientUtil::UrlEncode(const std::string& text) const {
         }
     }
     return out;
+}
+
+}  // namespace
+
+std::string CClientUtil::UrlEncode(const std::string& text) const {
+    return PercentEncode(text, SpaceEncoding::Plus);
+}
+
+std::string CClientUtil::PathSegmentEncode(const std::string& text) const {
+    return PercentEncode(text, SpaceEncoding::Escaped);
 }
 
 bool CClientUtil::IsDigits(const std::string& text) const {

@@ -5,13 +5,16 @@
 #include <cstddef>
 #include <string>
 
+#include "client/core/client_util.h"
 #include "common/xml/xml_file.h"
 
 namespace record_walk {
 
 // "/KRClientInfo/" + folder + "/" + code + ".xml": where the per-stock documents live.
+// The code is what the user typed: it is percent-encoded (letters and digits unchanged),
+// so no typed text can reach another path or add a query to the request.
 inline std::string StockDocumentPath(const std::string& folder, const std::string& code) {
-    return "/KRClientInfo/" + folder + "/" + code + ".xml";
+    return "/KRClientInfo/" + folder + "/" + CClientUtil().PathSegmentEncode(code) + ".xml";
 }
 
 inline std::string TextIf(bool found, const CXmlFile& doc) {

@@ -1,11 +1,34 @@
 #pragma once
-// CEvalPage: page 常用 of the main window, the twelve evaluation and diagnosis buttons.
+// CEvalPage: page 常用 of the main window. Twelve buttons, each showing its panel at the
+// page's panel area: the comprehensive evaluation and the forecast (still placeholders)
+// and the ten diagnosis panels. A button copies the current stock code into its panel.
+#include <map>
+
+#include "client/panels/panel_services.h"
 #include "client/panels/skin_page.h"
+
+class CDiagnosisPanel;
 
 class CEvalPage : public CSkinPage {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 151;
     static constexpr int kComprehensiveButton = 1075;
-    explicit CEvalPage(QWidget* parent = nullptr);
+    static constexpr int kForecastButton = 1076;
+
+    CEvalPage(PanelServices services, QWidget* parent = nullptr);
+
+    // The panel of a button (nullptr before Initialise or for another id); the diagnosis
+    // panel of a button, nullptr for the two others.
+    QWidget* Panel(int buttonId) const;
+    CDiagnosisPanel* DiagnosisPanel(int buttonId) const;
+
+protected:
+    void CreatePanels() override;
+    void ShowPanelOf(int id) override;
+
+private:
+    PanelServices services_;
+    std::map<int, QWidget*> panels_;
+    std::map<int, CDiagnosisPanel*> diagnosisPanels_;
 };

@@ -33,6 +33,7 @@ bool CSkinPage::Initialise() {
         buttons_.push_back(button);
     }
     ui::Place(placeholder_, skin::page::kPanelArea);
+    CreatePanels();
     SelectButton(initialButton_);
     initialised_ = true;
     update();
@@ -48,6 +49,7 @@ int CSkinPage::SelectedButton() const {
 QRect CSkinPage::PanelArea() const { return placeholder_->geometry(); }
 
 void CSkinPage::SelectButton(int id) {
+    ShowPanelOf(id);
     for (CKbcBmp* button : buttons_) {
         if (button->objectName().toInt() == id)
             button->SetSelected();

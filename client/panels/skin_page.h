@@ -37,6 +37,10 @@ public:
 protected:
     CSkinPage(int dialogId, std::vector<ButtonSpec> buttons, int initialButton,
               QWidget* parent);
+    // A page with panels creates them here, at PanelArea(), before the first selection.
+    virtual void CreatePanels() {}
+    // Called before the buttons change state: a page with panels shows button `id`'s.
+    virtual void ShowPanelOf(int /*id*/) {}
     void paintEvent(QPaintEvent* event) override;
 
 private:

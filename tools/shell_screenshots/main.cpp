@@ -1,6 +1,7 @@
 // shell_screenshots: renders the client's shell windows to PNG files so their look can
 // be checked by eye: the login window, the main window for a guest and for the demo
-// user, the about window and a tip window. It stages a program directory with the skin
+// user, every diagnosis panel after a query of 600000, the stock search pop-up over a
+// panel, the about window and a tip window. It stages a program directory with the skin
 // pictures and starts the sample server itself.
 //
 //   shell_screenshots OUTPUT_DIR
@@ -11,6 +12,8 @@
 #include <QDir>
 #include <QPixmap>
 #include <QScreen>
+#include <QLineEdit>
+#include <QPainter>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -23,6 +26,10 @@
 #include "client/core/client_config.h"
 #include "client/app/login_dlg.h"
 #include "client/app/main_dlg.h"
+#include "client/panels/diagnosis_members.h"
+#include "client/panels/diagnosis_panel.h"
+#include "client/panels/eval_page.h"
+#include "client/panels/stock_search_popup.h"
 #include "client/panels/tip_dlg.h"
 #include "common/platform/code_page.h"
 #include "common/platform/files.h"
@@ -60,12 +67,51 @@ void Stage(const std::string& dir, const std::string& host) {
         if (!entry.isDirectory)
             platform::CopyFileOverwrite(images + "/" + entry.name, dir + "/image/" + entry.name);
     const std::string assets = std::string(QUORVEL_SOURCE_DIR) + "/assets/";
-    for (const char* name : {"Advertise.XML", "UpdateList.xml"})
+    for (const char* name : {"Advertise.XML", "UpdateList.xml", "StockInfo.xml"})
         platform::CopyFileOverwrite(assets + name, dir + "/" + name);
     platform::ReplaceFileAtomically(
         dir + "/config.xml",
         "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<Config>\r\n<RemotFilePath>" + host +
             "</RemotFilePath>\r\n<NewsTime></NewsTime>\r\n</Config>\r\n");
+}
+
+// Opens each diagnosis panel of page 常用, queries 600000 and saves the main window.
+void ShootDiagnosisPanels(CMainDlg& main) {
+    main.show();
+    auto* page = static_cast<CEvalPage*>(main.Page(1072));
+    for (const DiagnosisMember& member : kDiagnosisMembers) {
+        page->SelectButton(member.buttonId);
+        CDiagnosisPanel* panel = page->DiagnosisPanel(member.buttonId);
+        panel->CodeEdit()->setText("600000");
+        panel->Query();
+        QTest::qWaitFor([panel] { return !ui::QueryRunning(panel); }, 10000);
+        Shoot(main, (std::string("panel_") + member.panelCode + ".png").c_str());
+    }
+}
+
+// "60" typed into a panel's code edit, the third row highlighted with the arrow key.
+void ShootPopupOverPanel(CMainDlg& main) {
+    auto* page = static_cast<CEvalPage*>(main.Page(1072));
+    page->SelectButton(1078);
+    CDiagnosisPanel* panel = page->DiagnosisPanel(1078);
+    panel->CodeEdit()->clear();
+    panel->CodeEdit()->setFocus();
+    QTest::keyClicks(panel->CodeEdit(), "60");
+    for (int i = 0; i < 3; ++i) QTest::keyClick(panel->CodeEdit(), Qt::Key_Down);
+    CStockSearchPopup* popup = main.SearchPopup();
+    QTest::qWait(200);
+    if (OnScreen()) {
+        Shoot(main, "panel_search_popup.png");
+        return;
+    }
+    // Offscreen the pop-up is a window of its own: lay its picture over the main window's.
+    QImage shot = main.grab().toImage();
+    QPainter painter(&shot);
+    painter.setOpacity(popup->windowOpacity());
+    painter.drawImage(main.mapFromGlobal(popup->pos()), popup->grab().toImage());
+    painter.end();
+    const QString path = g_out + "/panel_search_popup.png";
+    std::printf("%s %s\n", shot.save(path) ? "wrote" : "FAILED", path.toLocal8Bit().constData());
 }
 
 }  // namespace
@@ -104,6 +150,8 @@ int main(int argc, char** argv) {
     {
         CMainDlg main(config, session, documents, shell);
         Shoot(main, "shell_main_demo.png", OnScreen() ? 2500 : 300);
+        ShootDiagnosisPanels(main);
+        ShootPopupOverPanel(main);
     }
     {
         CAboutDlg about;

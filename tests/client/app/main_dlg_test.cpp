@@ -23,7 +23,10 @@
 #include "client/app/shell_fixture.h"
 #include "client/app/system_tray.h"
 #include "client/panels/color_label.h"
+#include "client/panels/diagnosis_panel.h"
+#include "client/panels/eval_page.h"
 #include "client/panels/skin_page.h"
+#include "client/panels/stock_search_popup.h"
 #include "client/widgets/html_ctl.h"
 #include "client/widgets/html_label.h"
 #include "common/platform/paths.h"
@@ -110,6 +113,26 @@ TEST_F(MainDlgTest, PageButtonsShowOnePageAtATime) {
     EXPECT_EQ(main.Page(ids::kEvalPageButton)->SelectedButton(), 1075);
     EXPECT_EQ(main.Page(ids::kAnalysisPageButton)->SelectedButton(), 1107);
     EXPECT_EQ(main.Page(ids::kToolsPageButton)->SelectedButton(), 1097);
+}
+
+TEST_F(MainDlgTest, DiagnosisPanelsShareTheWindowsCurrentCodeAndPopup) {
+    LogInAs("guest", "");
+    CMainDlg main(config_, session_, *documents_, shell_);
+    main.show();
+    auto* page = static_cast<CEvalPage*>(main.Page(ids::kEvalPageButton));
+    QTest::mouseClick(Control<CKbcBmp>(*page, 1082), Qt::LeftButton);
+    CDiagnosisPanel* heat = page->DiagnosisPanel(1082);
+    ASSERT_TRUE(heat->isVisible());
+    heat->CodeEdit()->setText("600036");
+    heat->Query();
+    ASSERT_TRUE(WaitForQueries(heat));
+    EXPECT_EQ(main.CurrentCode().Get(), "600036");
+    QTest::mouseClick(Control<CKbcBmp>(*page, 1086), Qt::LeftButton);
+    EXPECT_EQ(page->DiagnosisPanel(1086)->CodeEdit()->text(), "600036");
+
+    QTest::keyClicks(page->DiagnosisPanel(1086)->CodeEdit(), "X");
+    EXPECT_TRUE(main.SearchPopup()->isVisible());
+    EXPECT_EQ(main.SearchPopup()->Owner(), page->DiagnosisPanel(1086));
 }
 
 TEST_F(MainDlgTest, TrayMenuCommandsReachTheShell) {

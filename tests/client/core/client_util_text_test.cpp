@@ -16,6 +16,14 @@ TEST(ClientUtilText, UrlEncodeEscapesEverythingButLettersAndDigits) {
     EXPECT_EQ(util.UrlEncode(""), "");
 }
 
+TEST(ClientUtilText, PathSegmentEncodeLeavesOnlyLettersAndDigitsBare) {
+    EXPECT_EQ(util.PathSegmentEncode("600000"), "600000");
+    EXPECT_EQ(util.PathSegmentEncode("Ab9"), "Ab9");
+    EXPECT_EQ(util.PathSegmentEncode("../x"), "%2E%2E%2Fx");
+    EXPECT_EQ(util.PathSegmentEncode("a b?c#d%e+\\"), "a%20b%3Fc%23d%25e%2B%5C");
+    EXPECT_EQ(util.PathSegmentEncode("\xD6\xD0"), "%D6%D0");
+}
+
 TEST(ClientUtilText, DigitsNumbersAndLetters) {
     EXPECT_FALSE(util.IsDigits(""));
     EXPECT_TRUE(util.IsDigits("600000"));

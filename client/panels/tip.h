@@ -1,6 +1,5 @@
 #pragma once
 // Shows one of the client's short messages in the tip window (information style).
-#include "client/app/window_layer.h"
 #include <string>
 
 class QWidget;

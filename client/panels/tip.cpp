@@ -1,4 +1,4 @@
-#include "client/app/tip.h"
+#include "client/panels/tip.h"
 
 #include "client/panels/tip_dlg.h"
 
