@@ -9,7 +9,7 @@
 
 namespace skin::diagnosis {
 
-inline constexpr Size kSize{778, 290};
+inline constexpr Size kSize{795, 290};
 static_assert(kSize.w <= page::kPanelArea.rect.w && kSize.h <= page::kPanelArea.rect.h,
               "a panel fits the page's panel area");
 
@@ -22,7 +22,7 @@ inline constexpr Area kTimeCaption{"time_caption", {31, 88, 66, 16}};
 inline constexpr Area kTime{"time", {100, 88, 300, 16}};
 inline constexpr Area kVerdictCaption{"verdict_caption", {31, 114, 66, 16}};
 inline constexpr Area kVerdict{"verdict", {94, 138, 640, 90}};
-inline constexpr Area kNote{"note", {28, 236, 740, 52}};
+inline constexpr Area kNote{"note", {22, 236, 768, 52}};
 }  // namespace verdict
 
 namespace flow {
@@ -31,7 +31,7 @@ inline constexpr Area kCodeEdit{"code_edit", {142, 8, 112, 21}};
 inline constexpr Area kQueryButton{"query_button", At(268, 8, buttons::kAction)};
 inline constexpr Area kStockLabel{"stock_label", {36, 36, 300, 19}};
 inline constexpr Area kChart{"chart", {16, 58, 741, 186}};
-inline constexpr Area kNote{"note", {28, 248, 740, 40}};
+inline constexpr Area kNote{"note", {22, 248, 768, 40}};
 }  // namespace flow
 
 }  // namespace skin::diagnosis
