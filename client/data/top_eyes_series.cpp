@@ -1,8 +1,7 @@
 #include "client/data/top_eyes_series.h"
 
-#include <algorithm>
-
 #include "client/data/record_walk.h"
+#include "common/platform/ascii_case.h"
 
 using record_walk::TextIf;
 
@@ -16,11 +15,7 @@ CTopEyesSeries CTopEyesSeries::Fetch(const std::string& code, const std::string&
 }
 
 bool CTopEyesSeries::IsTwoSeriesFolder(const std::string& folder) {
-    std::string upper = folder;
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    });
-    return upper == "TOPEYESS";
+    return platform::AsciiLower(folder) == "topeyess";
 }
 
 CTopEyesSeries::CTopEyesSeries(const std::string& code, const std::string& folder,
