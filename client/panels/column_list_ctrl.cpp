@@ -5,7 +5,7 @@
 
 #include "client/core/cell_range.h"
 #include "client/core/column_sort.h"
-#include "client/core/column_spec.h"
+#include "client/core/column_format.h"
 #include "client/panels/column_list_model.h"
 
 CColumnListCtrl::CColumnListCtrl(QWidget* parent) : QTableView(parent), model_(new CColumnListModel(this)) {
@@ -28,8 +28,8 @@ CColumnListCtrl::CColumnListCtrl(QWidget* parent) : QTableView(parent), model_(n
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CColumnListCtrl::OnHeaderClicked);
 }
 
-bool CColumnListCtrl::SetColumns(const std::string& spec) {
-    std::vector<listview::ColumnSpec> columns = listview::ParseColumnSpec(spec);
+bool CColumnListCtrl::SetColumns(const std::string& format) {
+    std::vector<listview::ColumnFormat> columns = listview::ParseColumnFormat(format);
     model_->SetColumns(columns);
     for (int i = 0; i < static_cast<int>(columns.size()); ++i) horizontalHeader()->resizeSection(i, columns[i].width);
     return !columns.empty();

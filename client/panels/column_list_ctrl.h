@@ -1,5 +1,5 @@
 #pragma once
-// CColumnListCtrl: a report list whose columns come from one column spec string, with a
+// CColumnListCtrl: a report list whose columns come from one column format string, with a
 // text and background colour per cell and sorting by any column with the typed cell
 // comparison (numbers, percentages, dates, then text). Clicking a header sorts by that
 // column, alternating ascending and descending on repeated clicks.
@@ -21,9 +21,9 @@ public:
 
     explicit CColumnListCtrl(QWidget* parent = nullptr);
 
-    // Removes every row and column, then adds the columns of `spec` ("title,width,align;...").
+    // Removes every row and column, then adds the columns of `format` ("title,width,align;...").
     // True when at least one column was added.
-    bool SetColumns(const std::string& spec);
+    bool SetColumns(const std::string& format);
 
     // Inserts a row with its first cell's text (GBK); returns its index, or -1.
     int InsertRow(int index, const std::string& text);

@@ -24,7 +24,7 @@ QVariant BrushOf(ui::ColorRef colour) {
 
 CColumnListModel::CColumnListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void CColumnListModel::SetColumns(std::vector<listview::ColumnSpec> columns) {
+void CColumnListModel::SetColumns(std::vector<listview::ColumnFormat> columns) {
     beginResetModel();
     rows_.clear();
     columns_ = std::move(columns);

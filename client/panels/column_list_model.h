@@ -1,6 +1,6 @@
 #pragma once
 // The rows of a CColumnListCtrl: GBK text and a text and background colour per cell,
-// under columns described by column specs.
+// under columns described by column formats.
 #include <QAbstractTableModel>
 
 #include <cstddef>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "client/core/cell_range.h"
-#include "client/core/column_spec.h"
+#include "client/core/column_format.h"
 #include "common/ui/color.h"
 
 class CColumnListModel : public QAbstractTableModel {
@@ -22,8 +22,8 @@ public:
     explicit CColumnListModel(QObject* parent = nullptr);
 
     // Replaces every column and removes every row.
-    void SetColumns(std::vector<listview::ColumnSpec> columns);
-    const std::vector<listview::ColumnSpec>& Columns() const { return columns_; }
+    void SetColumns(std::vector<listview::ColumnFormat> columns);
+    const std::vector<listview::ColumnFormat>& Columns() const { return columns_; }
 
     // A row whose first cell holds `text`, at `index` (past the end appends); -1 when
     // `index` is negative.
@@ -57,6 +57,6 @@ private:
 
     const Cell* CellAt(int row, int column) const;
 
-    std::vector<listview::ColumnSpec> columns_;
+    std::vector<listview::ColumnFormat> columns_;
     std::vector<Row> rows_;
 };

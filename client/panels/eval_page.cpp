@@ -12,10 +12,10 @@ constexpr int kComprehensiveDialog = 132;
 constexpr int kForecastDialog = 134;
 
 std::vector<CSkinPage::ButtonSpec> ButtonSpecs() {
-    std::vector<CSkinPage::ButtonSpec> specs{{CEvalPage::kComprehensiveButton, "image\\zhpc.gif"},
-                                             {CEvalPage::kForecastButton, "image\\yjyc.gif"}};
-    for (const DiagnosisMember& member : kDiagnosisMembers) specs.push_back({member.buttonId, member.picture});
-    return specs;
+    std::vector<CSkinPage::ButtonSpec> buttons{{CEvalPage::kComprehensiveButton, "image\\zhpc.gif"},
+                                               {CEvalPage::kForecastButton, "image\\yjyc.gif"}};
+    for (const DiagnosisMember& member : kDiagnosisMembers) buttons.push_back({member.buttonId, member.picture});
+    return buttons;
 }
 
 }  // namespace

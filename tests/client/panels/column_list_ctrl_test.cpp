@@ -1,4 +1,4 @@
-// CColumnListCtrl offscreen: columns from a spec, header clicks alternating, the sorted
+// CColumnListCtrl offscreen: columns from a format string, header clicks alternating, the sorted
 // signal, colours by addressing (and painted), rows moving with their colours, 18-pixel
 // rows and the space key swallowed.
 #include <gtest/gtest.h>

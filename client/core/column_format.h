@@ -9,7 +9,7 @@ namespace listview {
 
 enum class ColumnAlign { Left, Centre, Right };
 
-struct ColumnSpec {
+struct ColumnFormat {
     std::string title;
     int width = 100;  // pixels
     ColumnAlign align = ColumnAlign::Left;
@@ -20,6 +20,6 @@ inline constexpr int kDefaultColumnWidth = 100;
 // Columns in order. Width is a decimal read as atoi does (leading blanks, optional sign,
 // digits, the rest ignored); a negative or unreadable width gives 0, a huge one is capped.
 // Alignment code 1 is centred, 2 right-aligned, anything else left-aligned.
-std::vector<ColumnSpec> ParseColumnSpec(std::string_view spec);
+std::vector<ColumnFormat> ParseColumnFormat(std::string_view format);
 
 }  // namespace listview

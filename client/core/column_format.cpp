@@ -1,4 +1,4 @@
-#include "client/core/column_spec.h"
+#include "client/core/column_format.h"
 
 #include <cstdint>
 
@@ -42,12 +42,12 @@ ColumnAlign AlignFromCode(std::int64_t code) {
 
 }  // namespace
 
-std::vector<ColumnSpec> ParseColumnSpec(std::string_view spec) {
-    std::vector<ColumnSpec> columns;
-    for (std::string_view piece : SplitDroppingEmpty(spec, ';')) {
+std::vector<ColumnFormat> ParseColumnFormat(std::string_view format) {
+    std::vector<ColumnFormat> columns;
+    for (std::string_view piece : SplitDroppingEmpty(format, ';')) {
         const std::vector<std::string_view> fields = SplitDroppingEmpty(piece, ',');
         if (fields.empty()) continue;
-        ColumnSpec column;
+        ColumnFormat column;
         column.title = std::string(fields[0]);
         if (fields.size() > 1) {
             const std::int64_t width = LeadingInteger(fields[1]);
