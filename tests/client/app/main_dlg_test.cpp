@@ -46,12 +46,6 @@ protected:
         else
             session_.LogIn(user, password);
     }
-    template <typename W>
-    static W* Control(QWidget& window, int id) {
-        W* widget = window.findChild<W*>(QString::number(id));
-        EXPECT_NE(widget, nullptr) << "control " << id;
-        return widget;
-    }
     std::string Url(const std::string& hostPath, const std::string& path) {
         return "http://" + Server().BaseHost() + hostPath + path;
     }
