@@ -250,9 +250,11 @@ bool CMainDlg::ApplySkinAndLinks() {
     pageButtons_[0]->SetSelected();
 
     searchPopup_ = std::make_unique<CStockSearchPopup>();
-    pages_[0] = new CEvalPage(PanelServices{documents_, currentCode_, *searchPopup_}, this);
-    pages_[1] = new CAnalysisPage(this);
-    pages_[2] = new CToolsPage(this);
+    const PanelServices services{documents_, currentCode_,    *searchPopup_, online_,
+                                 lastEvaluation_, shell_, config_};
+    pages_[0] = new CEvalPage(services, this);
+    pages_[1] = new CAnalysisPage(services, this);
+    pages_[2] = new CToolsPage(services, this);
     for (CSkinPage* page : pages_) {
         if (!page->Initialise()) return false;
         page->move(pagePlaceholder_->pos());

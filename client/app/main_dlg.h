@@ -17,7 +17,9 @@
 
 #include "client/core/client_config.h"
 #include "client/core/current_stock_code.h"
+#include "client/core/online_flag.h"
 #include "client/core/session.h"
+#include "client/data/last_evaluation.h"
 #include "common/ui/skin_image.h"
 
 class CAdWnd;
@@ -84,6 +86,9 @@ public:
     const CurrentStockCode& CurrentCode() const { return currentCode_; }
     // The stock search pop-up every panel with a code edit shares.
     CStockSearchPopup* SearchPopup() const { return searchPopup_.get(); }
+    // Whether the server is believed reachable; the connectivity watch keeps it current.
+    OnlineFlag& Online() { return online_; }
+    const LastEvaluation& LastEval() const { return lastEvaluation_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -132,6 +137,8 @@ private:
     DocumentSource& documents_;
     ui::ShellFacade& shell_;
     CurrentStockCode currentCode_;
+    OnlineFlag online_;
+    LastEvaluation lastEvaluation_;
     // A window of its own (no parent), owned here and closed with the main window.
     std::unique_ptr<CStockSearchPopup> searchPopup_;
     bool skinned_ = false;

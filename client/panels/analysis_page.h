@@ -1,5 +1,6 @@
 #pragma once
 // CAnalysisPage: page 分析 of the main window, the four market analysis buttons.
+#include "client/panels/panel_services.h"
 #include "client/panels/skin_page.h"
 
 class CAnalysisPage : public CSkinPage {
@@ -7,5 +8,8 @@ class CAnalysisPage : public CSkinPage {
 public:
     static constexpr int kDialogId = 152;
     static constexpr int kHotIndustryButton = 1107;
-    explicit CAnalysisPage(QWidget* parent = nullptr);
+    CAnalysisPage(PanelServices services, QWidget* parent = nullptr);
+
+private:
+    PanelServices services_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 // CToolsPage: page 辅助 of the main window, the five tool buttons.
+#include "client/panels/panel_services.h"
 #include "client/panels/skin_page.h"
 
 class CToolsPage : public CSkinPage {
@@ -7,5 +8,8 @@ class CToolsPage : public CSkinPage {
 public:
     static constexpr int kDialogId = 153;
     static constexpr int kLiveButton = 1097;
-    explicit CToolsPage(QWidget* parent = nullptr);
+    CToolsPage(PanelServices services, QWidget* parent = nullptr);
+
+private:
+    PanelServices services_;
 };

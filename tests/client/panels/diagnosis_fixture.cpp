@@ -50,7 +50,8 @@ void DiagnosisFixture::TearDown() {
 void DiagnosisFixture::MakePage(DocumentSource* documents) {
     popup_ = std::make_unique<CStockSearchPopup>();
     page_ = std::make_unique<CEvalPage>(
-        PanelServices{documents ? *documents : docs_, current_, *popup_});
+        PanelServices{documents ? *documents : docs_, current_, *popup_, online_,
+                      lastEvaluation_, shell_, config_});
     ASSERT_TRUE(page_->Initialise());
     page_->show();
     page_->activateWindow();

@@ -1,6 +1,7 @@
 #pragma once
 // Page 常用 over a program directory holding the skin pictures, with a memory document
-// source, the current stock code and the search pop-up the main window would hand it.
+// source and the services the main window would hand it (current stock code, online
+// flag, last evaluation, search pop-up, a recording shell, a default configuration).
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -9,7 +10,10 @@
 #include <memory>
 #include <string>
 
+#include "client/core/client_config.h"
 #include "client/core/current_stock_code.h"
+#include "client/core/online_flag.h"
+#include "client/data/last_evaluation.h"
 #include "client/panels/color_label.h"
 #include "client/panels/diagnosis_members.h"
 #include "client/panels/diagnosis_panel.h"
@@ -17,6 +21,7 @@
 #include "client/panels/stock_search_popup.h"
 #include "common/ui/kbc_bmp.h"
 #include "common/ui/modal_hook.h"
+#include "common/ui/recording_shell.h"
 #include "support/memory_document_source.h"
 
 class DiagnosisFixture : public ::testing::Test {
@@ -45,6 +50,10 @@ protected:
 
     MemoryDocumentSource docs_;
     CurrentStockCode current_;
+    OnlineFlag online_;
+    LastEvaluation lastEvaluation_;
+    ui::RecordingShell shell_;
+    ClientConfig config_;
     std::unique_ptr<CStockSearchPopup> popup_;
     std::unique_ptr<CEvalPage> page_;
     std::unique_ptr<ui::ScopedModalAnswers> answers_;
