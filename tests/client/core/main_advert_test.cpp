@@ -1,5 +1,5 @@
-// The first advertisement comes from Advertise.XML only when it names both a picture and
-// a link; otherwise the built-in one links to the account portal.
+// An advertisement comes from Advertise.XML only when it names both a picture and a link;
+// otherwise the built-in one is shown.
 #include <gtest/gtest.h>
 
 #include "client/core/client_config.h"
@@ -16,6 +16,7 @@ protected:
         platform::SetProgramDirectoryForTesting(dir_);
         hosts_.accountPortal = "portal.example";
         hosts_.makerSite = "maker.example";
+        hosts_.productSite = "product.example";
     }
     void TearDown() override {
         platform::SetProgramDirectoryForTesting("");
@@ -47,6 +48,21 @@ TEST_F(MainAdvertTest, FileOrBuiltIn) {
     EXPECT_TRUE(same(ChooseMainAdvert(hosts_), builtIn));
 
     EXPECT_TRUE(same(SecondAdvert(hosts_), {"image\\ad_2.gif", "http://maker.example/"}));
+}
+
+TEST_F(MainAdvertTest, ComprehensivePanelReadsItsOwnEntry) {
+    const AdvertChoice builtIn{"image\\ad_3.gif", "http://product.example/plan/spring/"};
+    auto same = [](const AdvertChoice& a, const AdvertChoice& b) {
+        return a.picture == b.picture && a.link == b.link;
+    };
+    EXPECT_TRUE(same(ChooseComprehensiveAdvert(hosts_), builtIn));  // no file
+    Write("<Advertise><MainAdvts LinkUrl=\"http://x/\">image\\ad_1.gif</MainAdvts>"
+          "<ZHZDAdvts LinkUrl=\"http://z/\">image\\z.gif</ZHZDAdvts></Advertise>");
+    EXPECT_TRUE(same(ChooseComprehensiveAdvert(hosts_), {"image\\z.gif", "http://z/"}));
+    Write("<Advertise><MainAdvts LinkUrl=\"http://x/\">image\\ad_1.gif</MainAdvts></Advertise>");
+    EXPECT_TRUE(same(ChooseComprehensiveAdvert(hosts_), builtIn));
+    Write("<Advertise><ZHZDAdvts LinkUrl=\"\">image\\z.gif</ZHZDAdvts></Advertise>");
+    EXPECT_TRUE(same(ChooseComprehensiveAdvert(hosts_), builtIn));
 }
 
 }  // namespace
