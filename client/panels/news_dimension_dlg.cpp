@@ -42,7 +42,9 @@ CNewsDimensionDlg::CNewsDimensionDlg(const CComprehensiveEval& evaluation, ui::S
         const int id = kFirstCategoryId + static_cast<int>(c);
         Caption(c + 1)->setObjectName(QString::number(id));
         CHtmlLabel* link = CHtmlLabel::CreateFromStatic(id, this);
-        SetUpPanelLink(link, shell, Gbk(detail.captions[c]), CHtmlLabel::kNoNavigationUrl);
+        // Underlined from the start: the captions are the only way to the other categories.
+        SetUpPanelLink(link, shell, Gbk(detail.captions[c]), CHtmlLabel::kNoNavigationUrl,
+                       kPanelLabelPixelSize, true);
         link->SetAlign(CHtmlLabel::kAlignHCenter | CHtmlLabel::kAlignVCenter);
         connect(link, &CHtmlLabel::clicked, this, [this, c] { ShowCategory(c); });
         categoryLinks_[c] = link;

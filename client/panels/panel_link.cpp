@@ -7,12 +7,12 @@ constexpr ui::ColorRef kLinkColour = ui::Rgb(6, 3, 144);
 }  // namespace
 
 void SetUpPanelLink(CHtmlLabel* link, ui::ShellFacade& shell, const std::string& text,
-                    const std::string& url, int pixelSize) {
+                    const std::string& url, int pixelSize, bool underlined) {
     link->SetShell(shell);
     QFont font = link->font();
     font.setPixelSize(pixelSize);
     link->SetFont(font);
     link->SetBkMode(CHtmlLabel::kTransparentMode);
-    link->SetLinkColors(kLinkColour, false, kLinkColour, true);
+    link->SetLinkColors(kLinkColour, underlined, kLinkColour, true);
     if (!text.empty()) link->SetHyperlink(text, url);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // A CHtmlLabel as the links of the comprehensive evaluation panel and the detail windows
-// look: transparent over the picture, RGB(6,3,144), underlined only under the mouse.
+// look: transparent over the picture, RGB(6,3,144), underlined under the mouse (or always).
 #include <string>
 
 #include "client/panels/panel_label.h"
@@ -14,4 +14,4 @@ class ShellFacade;
 // `text` (GBK) is empty, the link text with its URL (CHtmlLabel::kNoNavigationUrl: the
 // owner handles the click).
 void SetUpPanelLink(CHtmlLabel* link, ui::ShellFacade& shell, const std::string& text,
-                    const std::string& url, int pixelSize = kPanelLabelPixelSize);
+                    const std::string& url, int pixelSize = kPanelLabelPixelSize, bool underlined = false);

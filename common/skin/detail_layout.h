@@ -1,7 +1,7 @@
 #pragma once
 // The dimension detail windows. Their background (panel_layouts.h, skin::detail) is
 // stretched over the window, so these rectangles are in window coordinates: a title and
-// heading on the header strip, a table of the two evaluations (a caption row, then one
+// heading along the top, a table of the two evaluations (a caption row, then one
 // row per evaluation: time and the dimension's values), the six recommended stocks and
 // the explanatory note. The 消息面 window has, between the table and the stocks, a group
 // box with its ten site lines in two columns of five.
@@ -18,9 +18,9 @@ inline constexpr int kRowHeight = 26;
 // The expert's opinion is a sentence: its rows hold two lines.
 inline constexpr int kTallRowHeight = 42;
 
-// On the header strip, which the stretch keeps between y = 0 and about 34.
-inline constexpr Rect kTitle{kMargin, 7, 220, 22};
-inline constexpr Rect kHeading{kMargin + 230, 7, kWidth - 2 * kMargin - 230, 22};
+// Under the gold rule along the top.
+inline constexpr Rect kTitle{kMargin, 12, 220, 22};
+inline constexpr Rect kHeading{kMargin + 230, 12, kWidth - 2 * kMargin - 230, 22};
 
 inline constexpr int kTableTop = 48;
 

@@ -49,12 +49,13 @@ inline constexpr const Area* kAreas[] = {&kEntryStrip, &kTable,      &kNoteRule,
 inline constexpr Picture kPicture{"bg_mid2.gif", kSize, kAreas};
 }  // namespace comprehensive
 
-// Stretched over each detail window (its controls: detail_layout.h).
+// Stretched over each detail window (its controls: detail_layout.h). The windows differ
+// in height, so the picture has nothing that must keep its height: a gold rule along the
+// top edge over a soft gradient.
 namespace detail {
-inline constexpr Size kSize{680, 330};
-inline constexpr Area kHeaderStrip{"header_strip", {0, 0, 680, 34}};
-inline constexpr Area kGoldRule{"gold_rule", {0, 34, 680, 2}};
-inline constexpr const Area* kAreas[] = {&kHeaderStrip, &kGoldRule};
+inline constexpr Size kSize{680, 300};
+inline constexpr Area kGoldRule{"gold_rule", {0, 0, 680, 3}};
+inline constexpr const Area* kAreas[] = {&kGoldRule};
 inline constexpr Picture kPicture{"bg_midall.gif", kSize, kAreas};
 }  // namespace detail
 

@@ -193,7 +193,6 @@ QImage DrawDetailBackground() {
     QPainter painter(&art);
     PrepareAntialiased(painter);
     FillVertical(painter, art.rect(), QColor(250, 252, 254), QColor(228, 236, 245));
-    FillVertical(painter, ToRectF(kHeaderStrip.rect), QColor(224, 234, 245), QColor(210, 223, 238));
     painter.fillRect(ToRectF(kGoldRule.rect), kGold);
     painter.end();
     return FinishWindow(art, 0);
