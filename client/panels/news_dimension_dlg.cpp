@@ -9,6 +9,7 @@
 #include "client/panels/panel_link.h"
 #include "client/widgets/html_label.h"
 #include "common/skin/detail_layout.h"
+#include "common/xml/xml_text_codec.h"
 #include "common/ui/skin_place.h"
 
 namespace {
@@ -17,19 +18,6 @@ namespace layout = skin::detail_window;
 
 // Room under the table for the group box of site lines.
 constexpr int kGap = layout::SiteGroup(0).Bottom();
-
-// Site names are server text shown as rich text: markup characters stay characters. They
-// are ASCII and never a trail byte of a GBK character.
-std::string EscapeMarkup(const std::string& text) {
-    std::string escaped;
-    for (char c : text) {
-        if (c == '&') escaped += "&amp;";
-        else if (c == '<') escaped += "&lt;";
-        else if (c == '>') escaped += "&gt;";
-        else escaped += c;
-    }
-    return escaped;
-}
 
 }  // namespace
 
@@ -69,8 +57,9 @@ void CNewsDimensionDlg::ShowCategory(std::size_t category) {
     for (CHtmlLabel* line : lines_) line->SetText(QString());
     group_->setTitle(QString::fromUtf8(DetailOf(Dimension::News).captions[category]));
     const std::vector<SiteLine> siteLines = SiteLines(categories_[category]);
+    // Site names are server text: markup characters in them stay characters.
     for (std::size_t i = 0; i < siteLines.size() && i < kSiteLines; ++i)
-        lines_[i]->SetHyperlink(EscapeMarkup(siteLines[i].text), siteLines[i].link);
+        lines_[i]->SetHyperlink(xml::EncodeText(siteLines[i].text, false), siteLines[i].link);
     group_->hide();
     group_->show();
 }

@@ -280,6 +280,13 @@ TEST_F(ComprehensivePanel, LooksAndNotes) {
     for (int c = 0; c < CComprehensivePanel::kColumns; ++c) EXPECT_EQ(panel->Cell(EvalSlot::First, c)->textColor, kBlack);
 }
 
+TEST_F(ComprehensivePanel, WithoutItsBackgroundThePageFailsToStart) {
+    ASSERT_TRUE(platform::RemoveFile(platform::JoinPath(platform::ProgramDirectory(), "image/bg_mid2.gif")));
+    popup_ = std::make_unique<CStockSearchPopup>();
+    CEvalPage page(PanelServices{docs_, current_, *popup_, online_, lastEvaluation_, shell_, config_});
+    EXPECT_FALSE(page.Initialise());
+}
+
 TEST_F(ComprehensivePanel, AdvertisementFromTheFileOrBuiltIn) {
     config_.hosts.productSite = "product.example";
     MakePage();
