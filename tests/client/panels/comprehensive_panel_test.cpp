@@ -198,9 +198,11 @@ TEST_F(ComprehensivePanel, HeadersOpenTheDetailWindowOfTheirDimension) {
             EXPECT_EQ(Utf8(window, 1053), std::string(e.stock1, 6) + "6");
             EXPECT_EQ(Control<CColorLabel>(window, 1038)->textColor, kRed);
             EXPECT_EQ(Control<CColorLabel>(window, 1048)->textColor, ui::Rgb(35, 99, 133));
-            // Enter leaves the window open.
+            // Enter leaves the window open; Esc closes it.
             QTest::keyClick(window, Qt::Key_Return);
             EXPECT_TRUE(window->isVisible());
+            QTest::keyClick(window, Qt::Key_Escape);
+            EXPECT_FALSE(window->isVisible());
         });
         EXPECT_TRUE(opened);
     }
