@@ -8,7 +8,6 @@ namespace ids {
 // Dialogs.
 inline constexpr int kLoginDialog = 129;
 inline constexpr int kMainDialog = 102;
-inline constexpr int kAdDialog = 165;
 inline constexpr int kAboutDialog = 167;
 inline constexpr int kAppIcon = 128;
 

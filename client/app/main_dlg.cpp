@@ -15,7 +15,7 @@
 #include <QWindow>
 
 #include "client/app/about_dlg.h"
-#include "client/app/ad_wnd.h"
+#include "client/widgets/ad_wnd.h"
 #include "client/core/client_config.h"
 #include "client/app/app_icon.h"
 #include "client/app/control_ids.h"

@@ -1,5 +1,6 @@
 #pragma once
-// Which pictures and links the main window's two advertisement windows show.
+// Which pictures and links the advertisement windows show: the main window's two and
+// the comprehensive evaluation panel's one.
 #include <string>
 
 struct SiteHosts;
@@ -16,3 +17,8 @@ AdvertChoice ChooseMainAdvert(const SiteHosts& hosts,
 
 // The second advertisement: always "image\ad_2.gif" linking to the maker's main site.
 AdvertChoice SecondAdvert(const SiteHosts& hosts);
+
+// The comprehensive evaluation panel's advertisement: ZHZDAdvts of Advertise.XML when it
+// gives both, else "image\ad_3.gif" linking to the spring campaign on the product site.
+AdvertChoice ChooseComprehensiveAdvert(const SiteHosts& hosts,
+                                       const std::string& fileName = "Advertise.XML");

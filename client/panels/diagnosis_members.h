@@ -42,3 +42,9 @@ inline constexpr std::array<DiagnosisMember, 10> kDiagnosisMembers{{
     {1086, "TOPEYES-H", "image\\topeyes-h.gif", 150, "TopEyesh", DiagnosisKind::kFlowChart, ui::Rgb(0, 0, 0),
      "说明：核心评测功能，红色为主力增仓，绿色为主力减仓，连续变红区域，应强烈关注，变绿区域，应非常警惕。"},
 }};
+
+// The profit forecast of page 常用: a verdict panel of its own folder whose message is
+// laid out as lines of years and values (CForecastPanel).
+inline constexpr DiagnosisMember kForecastMember{
+    1076, "业绩预测", "image\\yjyc.gif", 134, "YZYC", DiagnosisKind::kVerdict, ui::Rgb(204, 0, 0),
+    "说明：国内顶级机构明星分析师，结合最新权威研究数据，准确预测个股业绩盈亏，预测业绩越好，该股成长潜力越大。"};

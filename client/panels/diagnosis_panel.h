@@ -1,31 +1,30 @@
 #pragma once
-// CDiagnosisPanel: what the diagnosis panels share. A code edit (1009) with the stock
-// search pop-up under it, the 查询 button (1010), the prompt (1197) and the stock label
+// CDiagnosisPanel: what the diagnosis panels share. The code entry (CCodeEntry: edit 1009
+// with the stock search pop-up, 查询 button 1010), the prompt (1197) and the stock label
 // (1036). 查询 and Enter query the panel's server folder for the typed code; a found
 // record sets the stock label and the current stock code and is shown by the member, any
-// other answer shows a tip and changes nothing. Esc does nothing; a click on the panel
-// hides the pop-up. The panel has no background of its own: the page shows through.
+// other answer shows a tip and changes nothing. The panel has no background of its own:
+// the page shows through.
 #include <QWidget>
 
 #include <string>
 
 #include "client/core/current_stock_code.h"
 #include "client/data/record_status.h"
+#include "client/panels/code_entry.h"
 #include "client/panels/panel_services.h"
-#include "client/panels/stock_search_popup.h"
 #include "common/skin/skin_rect.h"
 #include "common/ui/color.h"
 #include "common/ui/query_runner.h"
 
 class CColorLabel;
-class CKbcBmp;
 class QLineEdit;
 
 class CDiagnosisPanel : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kCodeEditId = 1009;
-    static constexpr int kQueryButtonId = 1010;
+    static constexpr int kCodeEditId = CCodeEntry::kCodeEditId;
+    static constexpr int kQueryButtonId = CCodeEntry::kQueryButtonId;
     static constexpr int kStockLabelId = 1036;
     static constexpr int kPromptId = 1197;
 
@@ -39,7 +38,7 @@ public:
     // Queries the code in the edit, as 查询 does.
     void Query();
 
-    QLineEdit* CodeEdit() const { return edit_; }
+    QLineEdit* CodeEdit() const { return entry_->Edit(); }
     CColorLabel* StockLabel() const { return stockLabel_; }
 
 protected:
@@ -85,22 +84,15 @@ protected:
     // The member's query: RunRecordQuery with its record.
     virtual void StartQuery() = 0;
 
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
 private:
-    void OnCodeEdited();
-    void OnStockPicked(QObject* owner, const std::string& code);
     std::string BeginQuery();
     void Accept(const std::string& code, const std::string& name);
     void Reject(RecordStatus status);
     void EndQuery();
-    void SetCode(const std::string& code);
 
     std::string panelCode_;
     PanelServices services_;
     std::string queryCode_;
-    QLineEdit* edit_ = nullptr;
-    CKbcBmp* queryButton_ = nullptr;
+    CCodeEntry* entry_ = nullptr;
     CColorLabel* stockLabel_ = nullptr;
 };

@@ -1,12 +1,13 @@
 #pragma once
 // CEvalPage: page 常用 of the main window. Twelve buttons, each showing its panel at the
-// page's panel area: the comprehensive evaluation and the forecast (still placeholders)
-// and the ten diagnosis panels. A button copies the current stock code into its panel.
+// page's panel area: the comprehensive evaluation, the profit forecast and the ten
+// diagnosis panels. A button copies the current stock code into its panel.
 #include <map>
 
 #include "client/panels/panel_services.h"
 #include "client/panels/skin_page.h"
 
+class CComprehensivePanel;
 class CDiagnosisPanel;
 
 class CEvalPage : public CSkinPage {
@@ -19,16 +20,19 @@ public:
     CEvalPage(PanelServices services, QWidget* parent = nullptr);
 
     // The panel of a button (nullptr before Initialise or for another id); the diagnosis
-    // panel of a button, nullptr for the two others.
+    // panel of a button (the forecast is one), nullptr for the comprehensive evaluation.
     QWidget* Panel(int buttonId) const;
     CDiagnosisPanel* DiagnosisPanel(int buttonId) const;
+    CComprehensivePanel* ComprehensivePanel() const { return comprehensive_; }
 
 protected:
     void CreatePanels() override;
+    bool PanelsReady() const override;
     void ShowPanelOf(int id) override;
 
 private:
     PanelServices services_;
+    CComprehensivePanel* comprehensive_ = nullptr;
     std::map<int, QWidget*> panels_;
     std::map<int, CDiagnosisPanel*> diagnosisPanels_;
 };

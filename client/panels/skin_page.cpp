@@ -34,6 +34,7 @@ bool CSkinPage::Initialise() {
     }
     ui::Place(placeholder_, skin::page::kPanelArea);
     CreatePanels();
+    if (!PanelsReady()) return false;
     SelectButton(initialButton_);
     initialised_ = true;
     update();

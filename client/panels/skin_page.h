@@ -39,6 +39,9 @@ protected:
               QWidget* parent);
     // A page with panels creates them here, at PanelArea(), before the first selection.
     virtual void CreatePanels() {}
+    // False when a panel could not be set up (its background is missing): the page then
+    // fails to initialise like a page without its own background.
+    virtual bool PanelsReady() const { return true; }
     // Called before the buttons change state: a page with panels shows button `id`'s.
     virtual void ShowPanelOf(int /*id*/) {}
     void paintEvent(QPaintEvent* event) override;

@@ -35,6 +35,6 @@ CVerdictPanel::CVerdictPanel(const DiagnosisMember& member, PanelServices servic
 void CVerdictPanel::StartQuery() {
     RunRecordQuery<CDiagnosisComment>([this](const CDiagnosisComment& record) {
         time_->setText(ui::ToQString(record.Time()));
-        verdict_->setText(ui::ToQString(record.Msg()));
+        verdict_->setText(ui::ToQString(VerdictText(record.Msg())));
     });
 }

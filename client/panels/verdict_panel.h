@@ -25,6 +25,8 @@ public:
 
 protected:
     void StartQuery() override;
+    // The text the verdict label shows for the record's message (GBK): the message itself.
+    virtual std::string VerdictText(const std::string& message) const { return message; }
 
 private:
     CColorLabel* time_ = nullptr;

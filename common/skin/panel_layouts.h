@@ -1,24 +1,61 @@
 #pragma once
 // Backgrounds of the panels and pop-up windows: the comprehensive evaluation panel, the
 // dimension detail windows, the news pop-up and list, and the advertisements.
+#include "common/skin/button_sizes.h"
 #include "common/skin/skin_rect.h"
 
 namespace skin {
 
 namespace comprehensive {
 inline constexpr Size kSize{778, 269};
+// Drawn frames: the code entry strip, the score table with its header row and row rules,
+// and the rule above the notes.
 inline constexpr Area kEntryStrip{"entry_strip", {0, 0, 778, 44}};
+inline constexpr Area kTable{"table", {12, 80, 598, 102}};
 inline constexpr Area kNoteRule{"note_rule", {12, 226, 754, 1}};
-inline constexpr const Area* kAreas[] = {&kEntryStrip, &kNoteRule};
+
+// The table: a header row of column captions and two rows of cells, one per evaluation.
+// Columns: 时间, the six dimensions, 总评分, 评测结果.
+inline constexpr int kColumns = 9;
+inline constexpr int kColumnWidths[kColumns] = {110, 62, 62, 62, 62, 62, 62, 56, 60};
+inline constexpr int kHeaderHeight = 30;
+inline constexpr int kRowHeight = 36;
+static_assert(kHeaderHeight + 2 * kRowHeight == kTable.rect.h, "header and two rows fill the table");
+// Row 0 is the header row, rows 1 and 2 the two evaluations.
+constexpr Rect TableCell(int row, int column) {
+    int x = kTable.rect.x;
+    for (int c = 0; c < column; ++c) x += kColumnWidths[c];
+    const int y = kTable.rect.y + (row == 0 ? 0 : kHeaderHeight + (row - 1) * kRowHeight);
+    return {x, y, kColumnWidths[column], row == 0 ? kHeaderHeight : kRowHeight};
+}
+static_assert(TableCell(0, kColumns - 1).Right() == kTable.rect.Right(), "the columns fill the table");
+
+// Controls.
+inline constexpr Area kPrompt{"prompt", {24, 12, 116, 21}, &kEntryStrip};
+inline constexpr Area kCodeEdit{"code_edit", {142, 12, 112, 21}, &kEntryStrip};
+inline constexpr Area kQueryButton{"query_button", At(268, 12, buttons::kAction), &kEntryStrip};
+inline constexpr Area kStockLabel{"stock_label", {24, 52, 400, 20}};
+inline constexpr Area kFirstHeader{"first_header", TableCell(0, 1).Inset(2), &kTable};
+inline constexpr Area kLastCell{"last_cell", TableCell(2, kColumns - 1).Inset(2), &kTable};
+inline constexpr Area kHint{"hint", {12, 188, 598, 18}};
+inline constexpr Area kAdvert{"advert", {620, 80, 150, 91}};
+inline constexpr Area kNote1{"note1", {22, 232, 744, 16}};
+inline constexpr Area kNote2{"note2", {22, 249, 744, 16}};
+
+inline constexpr const Area* kAreas[] = {&kEntryStrip, &kTable,      &kNoteRule,    &kPrompt,
+                                         &kCodeEdit,   &kQueryButton, &kStockLabel, &kFirstHeader,
+                                         &kLastCell,   &kHint,        &kAdvert,     &kNote1,
+                                         &kNote2};
 inline constexpr Picture kPicture{"bg_mid2.gif", kSize, kAreas};
 }  // namespace comprehensive
 
-// Stretched over each detail window.
+// Stretched over each detail window (its controls: detail_layout.h). The windows differ
+// in height, so the picture has nothing that must keep its height: a gold rule along the
+// top edge over a soft gradient.
 namespace detail {
-inline constexpr Size kSize{400, 300};
-inline constexpr Area kHeaderStrip{"header_strip", {0, 0, 400, 30}};
-inline constexpr Area kGoldRule{"gold_rule", {0, 30, 400, 2}};
-inline constexpr const Area* kAreas[] = {&kHeaderStrip, &kGoldRule};
+inline constexpr Size kSize{680, 300};
+inline constexpr Area kGoldRule{"gold_rule", {0, 0, 680, 3}};
+inline constexpr const Area* kAreas[] = {&kGoldRule};
 inline constexpr Picture kPicture{"bg_midall.gif", kSize, kAreas};
 }  // namespace detail
 

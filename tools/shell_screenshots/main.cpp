@@ -1,7 +1,8 @@
 // shell_screenshots: renders the client's shell windows to PNG files so their look can
 // be checked by eye: the login window, the main window for a guest and for the demo
-// user, every diagnosis panel after a query of 600000, the stock search pop-up over a
-// panel, the about window and a tip window. It stages a program directory with the skin
+// user, the comprehensive evaluation, the forecast and every diagnosis panel after a
+// query of 600000, the six dimension detail windows (消息面 with each category), the
+// stock search pop-up over a panel, the about window and a tip window. It stages a program directory with the skin
 // pictures and starts the sample server itself.
 //
 //   shell_screenshots OUTPUT_DIR
@@ -26,9 +27,12 @@
 #include "client/core/client_config.h"
 #include "client/app/login_dlg.h"
 #include "client/app/main_dlg.h"
+#include "client/panels/comprehensive_panel.h"
 #include "client/panels/diagnosis_members.h"
 #include "client/panels/diagnosis_panel.h"
+#include "client/panels/dimension_detail_dlg.h"
 #include "client/panels/eval_page.h"
+#include "client/panels/news_dimension_dlg.h"
 #include "client/panels/stock_search_popup.h"
 #include "client/panels/tip_dlg.h"
 #include "common/platform/code_page.h"
@@ -86,6 +90,43 @@ void ShootDiagnosisPanels(CMainDlg& main) {
         panel->Query();
         QTest::qWaitFor([panel] { return !ui::QueryRunning(panel); }, 10000);
         Shoot(main, (std::string("panel_") + member.panelCode + ".png").c_str());
+    }
+}
+
+// The comprehensive evaluation and the forecast of 600000, then every detail window of
+// that evaluation; the 消息面 window once per site category.
+void ShootComprehensive(CMainDlg& main, ui::ShellFacade& shell) {
+    main.show();
+    auto* page = static_cast<CEvalPage*>(main.Page(1072));
+    page->SelectButton(CEvalPage::kComprehensiveButton);
+    CComprehensivePanel* panel = page->ComprehensivePanel();
+    panel->CodeEdit()->setText("600000");
+    panel->Query();
+    QTest::qWaitFor([panel] { return !ui::QueryRunning(panel); }, 10000);
+    Shoot(main, "panel_ZHZD.png");
+
+    page->SelectButton(CEvalPage::kForecastButton);
+    CDiagnosisPanel* forecast = page->DiagnosisPanel(CEvalPage::kForecastButton);
+    forecast->CodeEdit()->setText("600000");
+    forecast->Query();
+    QTest::qWaitFor([forecast] { return !ui::QueryRunning(forecast); }, 10000);
+    Shoot(main, "panel_YZYC.png");
+    page->SelectButton(CEvalPage::kComprehensiveButton);
+
+    const char* const names[] = {"JBM", "SCM", "JSM", "JJM", "XXM", "ZJP"};
+    for (std::size_t d = 0; d < kDimensionCount; ++d) {
+        const auto dimension = static_cast<Dimension>(d);
+        const std::string name = std::string("detail_") + names[d];
+        if (dimension != Dimension::News) {
+            CDimensionDetailDlg window(dimension, main.LastEval().Get(), &main);
+            Shoot(window, (name + ".png").c_str());
+            continue;
+        }
+        CNewsDimensionDlg window(main.LastEval().Get(), shell, &main);
+        for (std::size_t c = 0; c < kSiteCategoryCount; ++c) {
+            window.ShowCategory(c);
+            Shoot(window, (name + "_" + std::to_string(c + 1) + ".png").c_str());
+        }
     }
 }
 
@@ -150,6 +191,7 @@ int main(int argc, char** argv) {
     {
         CMainDlg main(config, session, documents, shell);
         Shoot(main, "shell_main_demo.png", OnScreen() ? 2500 : 300);
+        ShootComprehensive(main, shell);
         ShootDiagnosisPanels(main);
         ShootPopupOverPanel(main);
     }

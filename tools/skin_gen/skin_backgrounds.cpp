@@ -168,6 +168,21 @@ QImage DrawComprehensiveBackground() {
     FillVertical(painter, ToRectF(strip), QColor(244, 248, 252), QColor(234, 240, 247));
     DrawRule(painter, {strip.x, strip.Bottom() - 1, strip.w, 1}, kLine);
     DrawRule(painter, kNoteRule.rect, kLine);
+
+    // The score table: a white card, a tinted header row, a rule between the rows and a
+    // light line between the columns.
+    PaintCard(painter, ToRectF(kTable.rect), 4, QColor(255, 255, 255));
+    const skin::Rect header = TableCell(0, 0);
+    FillVertical(painter, QRectF(kTable.rect.x + 1, header.y + 1, kTable.rect.w - 2, header.h - 1),
+                 QColor(236, 242, 249), QColor(224, 233, 244));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    DrawRule(painter, {kTable.rect.x + 1, header.Bottom() - 1, kTable.rect.w - 2, 1}, kLine);
+    DrawRule(painter, {kTable.rect.x + 1, TableCell(1, 0).Bottom(), kTable.rect.w - 2, 1}, QColor(226, 233, 242));
+    painter.setPen(QPen(QColor(226, 233, 242), 1));
+    for (int column = 1; column < kColumns; ++column) {
+        const qreal x = TableCell(0, column).x + 0.5;
+        painter.drawLine(QPointF(x, kTable.rect.y + 1), QPointF(x, kTable.rect.Bottom() - 1));
+    }
     painter.end();
     return FinishWindow(art, 0);
 }
@@ -178,7 +193,6 @@ QImage DrawDetailBackground() {
     QPainter painter(&art);
     PrepareAntialiased(painter);
     FillVertical(painter, art.rect(), QColor(250, 252, 254), QColor(228, 236, 245));
-    FillVertical(painter, ToRectF(kHeaderStrip.rect), QColor(224, 234, 245), QColor(210, 223, 238));
     painter.fillRect(ToRectF(kGoldRule.rect), kGold);
     painter.end();
     return FinishWindow(art, 0);

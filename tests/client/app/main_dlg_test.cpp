@@ -12,7 +12,7 @@
 
 #include <functional>
 
-#include "client/app/ad_wnd.h"
+#include "client/widgets/ad_wnd.h"
 #include "client/core/client_config.h"
 #include "client/app/client_app.h"
 #include "client/core/client_util.h"

@@ -1,5 +1,5 @@
-// The first advertisement comes from Advertise.XML only when it names both a picture and
-// a link; otherwise the built-in one links to the account portal.
+// An advertisement comes from Advertise.XML only when it names both a picture and a link;
+// otherwise the built-in one is shown.
 #include <gtest/gtest.h>
 
 #include "client/core/client_config.h"
@@ -16,6 +16,7 @@ protected:
         platform::SetProgramDirectoryForTesting(dir_);
         hosts_.accountPortal = "portal.example";
         hosts_.makerSite = "maker.example";
+        hosts_.productSite = "product.example";
     }
     void TearDown() override {
         platform::SetProgramDirectoryForTesting("");
@@ -28,25 +29,36 @@ protected:
     SiteHosts hosts_;
 };
 
+bool Same(const AdvertChoice& a, const AdvertChoice& b) { return a.picture == b.picture && a.link == b.link; }
+
 TEST_F(MainAdvertTest, FileOrBuiltIn) {
     const AdvertChoice builtIn{"image\\ad_1.gif", "http://portal.example/"};
-    auto same = [](const AdvertChoice& a, const AdvertChoice& b) {
-        return a.picture == b.picture && a.link == b.link;
-    };
-    EXPECT_TRUE(same(ChooseMainAdvert(hosts_), builtIn));  // no file
+    EXPECT_TRUE(Same(ChooseMainAdvert(hosts_), builtIn));  // no file
 
     Write("<Advertise><MainAdvts LinkUrl=\"http://x.example/a?b=1&amp;c=2\">image\\ad_3.gif"
           "</MainAdvts><ZHZDAdvts LinkUrl=\"http://z/\">image\\z.gif</ZHZDAdvts></Advertise>");
-    EXPECT_TRUE(same(ChooseMainAdvert(hosts_), {"image\\ad_3.gif", "http://x.example/a?b=1&c=2"}));
+    EXPECT_TRUE(Same(ChooseMainAdvert(hosts_), {"image\\ad_3.gif", "http://x.example/a?b=1&c=2"}));
 
     Write("<Advertise><MainAdvts LinkUrl=\"\">image\\ad_3.gif</MainAdvts></Advertise>");
-    EXPECT_TRUE(same(ChooseMainAdvert(hosts_), builtIn));
+    EXPECT_TRUE(Same(ChooseMainAdvert(hosts_), builtIn));
     Write("<Advertise><MainAdvts LinkUrl=\"http://x/\"></MainAdvts></Advertise>");
-    EXPECT_TRUE(same(ChooseMainAdvert(hosts_), builtIn));
+    EXPECT_TRUE(Same(ChooseMainAdvert(hosts_), builtIn));
     Write("<Advertise><ZHZDAdvts LinkUrl=\"http://z/\">image\\z.gif</ZHZDAdvts></Advertise>");
-    EXPECT_TRUE(same(ChooseMainAdvert(hosts_), builtIn));
+    EXPECT_TRUE(Same(ChooseMainAdvert(hosts_), builtIn));
 
-    EXPECT_TRUE(same(SecondAdvert(hosts_), {"image\\ad_2.gif", "http://maker.example/"}));
+    EXPECT_TRUE(Same(SecondAdvert(hosts_), {"image\\ad_2.gif", "http://maker.example/"}));
+}
+
+TEST_F(MainAdvertTest, ComprehensivePanelReadsItsOwnEntry) {
+    const AdvertChoice builtIn{"image\\ad_3.gif", "http://product.example/plan/spring/"};
+    EXPECT_TRUE(Same(ChooseComprehensiveAdvert(hosts_), builtIn));  // no file
+    Write("<Advertise><MainAdvts LinkUrl=\"http://x/\">image\\ad_1.gif</MainAdvts>"
+          "<ZHZDAdvts LinkUrl=\"http://z/\">image\\z.gif</ZHZDAdvts></Advertise>");
+    EXPECT_TRUE(Same(ChooseComprehensiveAdvert(hosts_), {"image\\z.gif", "http://z/"}));
+    Write("<Advertise><MainAdvts LinkUrl=\"http://x/\">image\\ad_1.gif</MainAdvts></Advertise>");
+    EXPECT_TRUE(Same(ChooseComprehensiveAdvert(hosts_), builtIn));
+    Write("<Advertise><ZHZDAdvts LinkUrl=\"\">image\\z.gif</ZHZDAdvts></Advertise>");
+    EXPECT_TRUE(Same(ChooseComprehensiveAdvert(hosts_), builtIn));
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ TEST(SkinLayout, PicturesFitThePlacesOtherPicturesKeepForThem) {
     EXPECT_EQ(main::kPageArea.rect.h, skin::page::kSize.h);
     EXPECT_LE(skin::comprehensive::kSize.w, skin::page::kPanelArea.rect.w);
     EXPECT_LE(skin::comprehensive::kSize.h, skin::page::kPanelArea.rect.h);
-    for (const skin::Area* ad : {&main::kAd1, &main::kAd2}) {
+    for (const skin::Area* ad : {&main::kAd1, &main::kAd2, &skin::comprehensive::kAdvert}) {
         EXPECT_EQ(ad->rect.w, skin::advert::kSize.w) << ad->name;
         EXPECT_EQ(ad->rect.h, skin::advert::kSize.h) << ad->name;
     }

@@ -1,7 +1,7 @@
 #pragma once
-// CAdWnd: an advertisement picture in the main window, shaped like its picture, with the
-// hand cursor; a left click opens its link through the shell it was given.
-#include "client/app/window_layer.h"
+// CAdWnd: an advertisement picture (in the main window and the comprehensive evaluation
+// panel), shaped like its picture, with the hand cursor; a left click opens its link
+// through the shell it was given.
 #include <QWidget>
 
 #include <string>
@@ -15,6 +15,8 @@ class ShellFacade;
 class CAdWnd : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kDialogId = 165;
+
     // A child of `parent` showing the picture (relative to the program directory, e.g.
     // "image\\ad_1.gif") and opening `link`. It starts hidden; IsCreated() is false when
     // the picture could not be loaded or shaped, and the window then stays hidden.

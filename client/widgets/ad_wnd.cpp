@@ -1,16 +1,15 @@
-#include "client/app/ad_wnd.h"
+#include "client/widgets/ad_wnd.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "client/app/control_ids.h"
 #include "common/platform/paths.h"
 #include "common/ui/shell_facade.h"
 
 CAdWnd::CAdWnd(QWidget* parent, ui::ShellFacade& shell, const std::string& link,
                const std::string& picture)
     : QWidget(parent), shell_(shell), link_(link), picture_(picture) {
-    setObjectName(QString::number(ids::kAdDialog));
+    setObjectName(QString::number(kDialogId));
     setCursor(Qt::PointingHandCursor);
     hide();
     created_ = LoadPicture();
