@@ -122,7 +122,7 @@ void CComprehensivePanel::AddNotes() {
         ->setText(QStringLiteral("各分析面采用0~100分制，分值越大越好，总评分由各分析面根据一定百分比汇总而得到，"
                                  "分值越大越好。评测结果按效果从小到大分为 "));
     AddPanelLabel(this, kNoteIds[1], kNoteColour, layout::kNote2)
-        ->setText(QStringLiteral("五个等级：高风险，风险，观望，安全，高价值。"));
+        ->setText(QStringLiteral("六个等级：高风险，风险，观望，安全，高价值。"));
 }
 
 QLineEdit* CComprehensivePanel::CodeEdit() const { return entry_->Edit(); }

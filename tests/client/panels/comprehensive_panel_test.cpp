@@ -271,7 +271,7 @@ TEST_F(ComprehensivePanel, LooksAndNotes) {
     EXPECT_FALSE(panel->mask().isEmpty());
     EXPECT_EQ(Control<CColorLabel>(panel, 1036)->textColor, kRed);
     for (int id : CComprehensivePanel::kNoteIds) EXPECT_EQ(Control<CColorLabel>(panel, id)->textColor, ui::Rgb(69, 87, 102));
-    EXPECT_EQ(Utf8(panel, 1190), "五个等级：高风险，风险，观望，安全，高价值。");
+    EXPECT_EQ(Utf8(panel, 1190), "六个等级：高风险，风险，观望，安全，高价值。");
     for (std::size_t d = 0; d < kDimensionCount; ++d) {
         CHtmlLabel* header = panel->Header(static_cast<Dimension>(d));
         EXPECT_EQ(header->StyleRule("a:link"), QString::asprintf("color:0x%06X; text-decoration:none", ui::Rgb(6, 3, 144)));
