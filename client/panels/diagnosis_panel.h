@@ -11,8 +11,10 @@
 
 #include "client/core/current_stock_code.h"
 #include "client/data/record_status.h"
+#include "client/panels/panel_labels.h"
 #include "client/panels/panel_services.h"
-#include "client/panels/stock_search_popup.h"
+#include "client/panels/query_failure.h"
+#include "client/panels/stock_code_entry.h"
 #include "common/skin/skin_rect.h"
 #include "common/ui/color.h"
 #include "common/ui/query_runner.h"
@@ -32,7 +34,7 @@ public:
     // The panel's folder on the server ("ZLZD", "TopEyess", ...).
     const std::string& PanelCode() const { return panelCode_; }
     // The code of the last query started here.
-    const std::string& QueryCode() const { return queryCode_; }
+    const std::string& QueryCode() const;
 
     // Copies the current stock code into the edit; no query is made.
     void Activate();
@@ -51,7 +53,7 @@ protected:
     };
 
     // Captions and the explanatory note under the panel.
-    static constexpr ui::ColorRef kCaptionColour = ui::Rgb(69, 87, 102);
+    static constexpr ui::ColorRef kCaptionColour = panel_look::kCaptionColour;
 
     CDiagnosisPanel(int dialogId, std::string panelCode, PanelServices services,
                     const EntryLayout& layout, QWidget* parent);
@@ -76,7 +78,7 @@ protected:
                     Accept(record.Code(), record.Name());
                     show(record);
                 } else {
-                    Reject(record.Status());
+                    ShowQueryFailure(this, record.Status(), NotFoundMessage());
                 }
                 EndQuery();
             });
@@ -85,22 +87,16 @@ protected:
     // The member's query: RunRecordQuery with its record.
     virtual void StartQuery() = 0;
 
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
 private:
-    void OnCodeEdited();
-    void OnStockPicked(QObject* owner, const std::string& code);
     std::string BeginQuery();
     void Accept(const std::string& code, const std::string& name);
-    void Reject(RecordStatus status);
+    static std::string NotFoundMessage();
     void EndQuery();
-    void SetCode(const std::string& code);
 
     std::string panelCode_;
     PanelServices services_;
-    std::string queryCode_;
     QLineEdit* edit_ = nullptr;
+    CStockCodeEntry* entry_ = nullptr;
     CKbcBmp* queryButton_ = nullptr;
     CColorLabel* stockLabel_ = nullptr;
 };
