@@ -76,8 +76,10 @@ std::vector<CColorLabel*> CAnalysisPanel::AddHeaderLabels(const std::vector<int>
 CColumnListCtrl* CAnalysisPanel::AddList(int id, const skin::Area& area, std::vector<listview::ColumnFormat> columns) {
     auto* list = new CColumnListCtrl(this);
     list->setObjectName(QString::number(id));
-    list->setFrameStyle(QFrame::Box | QFrame::Plain);
-    list->setLineWidth(skin::analysis::kListBorder);
+    // A thin blue-grey border and grid, in the colours of the skin's frames.
+    list->setStyleSheet(QStringLiteral("QTableView { border: %1px solid rgb(150, 170, 195);"
+                                       " gridline-color: rgb(205, 214, 226); }")
+                            .arg(skin::analysis::kListBorder));
     list->setShowGrid(true);
     list->SetColumns(std::move(columns));
     list->horizontalHeader()->hide();

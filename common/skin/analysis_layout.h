@@ -81,7 +81,8 @@ inline constexpr Area kPrompt{"prompt", {27, 8, 100, 21}};
 inline constexpr Area kCodeEdit{"code_edit", {130, 8, 112, 21}};
 inline constexpr Area kActionButton{"action_button", At(256, 8, buttons::kWideAction)};
 inline constexpr Area kStockLabel{"stock_label", {346, 9, 300, 19}};
-inline constexpr std::array<int, 8> kColumnWidths{50, 70, 100, 110, 100, 110, 110, 100};
+// Wide enough for a six-digit code and for each figure's header label with its arrow.
+inline constexpr std::array<int, 8> kColumnWidths{58, 68, 100, 110, 98, 110, 110, 100};
 inline constexpr Area kList{"list", ListRect(14, 60, kColumnWidths, 9)};
 inline constexpr Area kNote{"note", {22, 236, 768, 52}};
 }  // namespace finance
