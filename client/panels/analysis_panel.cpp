@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int kTitlePixelSize = 14;
+constexpr ui::ColorRef kTimeColour = ui::Rgb(0, 0, 0);
 
 }  // namespace
 
@@ -58,6 +59,11 @@ CColorLabel* CAnalysisPanel::AddTitle(int id, const skin::Area& area, const char
     font.setBold(true);
     title->setFont(font);
     return title;
+}
+
+CColorLabel* CAnalysisPanel::AddTimeLabels(int captionId, const skin::Area& caption, const skin::Area& time) {
+    AddLabel(captionId, panel_look::kCaptionColour, caption, "分析时间：");
+    return AddLabel(kTimeId, kTimeColour, time);
 }
 
 std::vector<CColorLabel*> CAnalysisPanel::AddHeaderLabels(const std::vector<int>& ids,

@@ -65,6 +65,8 @@ protected:
     CColorLabel* AddWrappingLabel(int id, ui::ColorRef colour, const skin::Area& area, const char* text);
     // A title in a bolder face than the captions.
     CColorLabel* AddTitle(int id, const skin::Area& area, const char* text);
+    // The caption "分析时间：" and the time label 1070 beside it; returns the time label.
+    CColorLabel* AddTimeLabels(int captionId, const skin::Area& caption, const skin::Area& time);
     // Column header labels standing over `columns` of a list at `list`, centred.
     std::vector<CColorLabel*> AddHeaderLabels(const std::vector<int>& ids, const std::vector<const char*>& titles,
                                               const skin::Rect& list, const std::vector<int>& widths);

@@ -12,7 +12,6 @@ namespace {
 
 namespace layout = skin::analysis::hot_industry;
 
-constexpr ui::ColorRef kTimeColour = ui::Rgb(0, 0, 0);
 constexpr int kResultPixelSize = 14;
 
 void UseResultFont(CColorLabel* label) {
@@ -26,8 +25,7 @@ void UseResultFont(CColorLabel* label) {
 CHotIndustryPanel::CHotIndustryPanel(PanelServices services, QWidget* parent)
     : CAnalysisPanel(kDialogId, services, layout::kActionButton, parent) {
     AddTitle(kTitleId, layout::kTitle, "今日热门行业T+0分析");
-    AddLabel(kTimeCaptionId, panel_look::kCaptionColour, layout::kTimeCaption, "分析时间：");
-    time_ = AddLabel(kTimeId, kTimeColour, layout::kTime);
+    time_ = AddTimeLabels(kTimeCaptionId, layout::kTimeCaption, layout::kTime);
     AddLabel(kResultCaptionId, panel_look::kCaptionColour, layout::kResultCaption, "分析结果：");
     for (int row = 0; row < kRows; ++row) {
         names_[row] = AddLabel(kNameIds[row], panel_look::kPromptColour, layout::kNames[row]);

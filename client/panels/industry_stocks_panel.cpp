@@ -12,8 +12,6 @@ namespace {
 
 namespace layout = skin::analysis::industry_stocks;
 
-constexpr ui::ColorRef kTimeColour = ui::Rgb(0, 0, 0);
-
 // The list's own titles (its header is hidden: the labels above stand for it), then the
 // labels' texts.
 constexpr const char* kColumnTitles[] = {"行业名称", "领涨股1（涨幅%）", "领涨股2（涨幅%）", "最大成交额1（万）",
@@ -33,8 +31,7 @@ std::vector<listview::ColumnFormat> Columns() {
 CIndustryStocksPanel::CIndustryStocksPanel(PanelServices services, QWidget* parent)
     : CAnalysisPanel(kDialogId, services, layout::kActionButton, parent) {
     AddTitle(kTitleId, layout::kTitle, "今日热点T+0分析");
-    AddLabel(kTimeCaptionId, panel_look::kCaptionColour, layout::kTimeCaption, "分析时间：");
-    time_ = AddLabel(kTimeId, kTimeColour, layout::kTime);
+    time_ = AddTimeLabels(kTimeCaptionId, layout::kTimeCaption, layout::kTime);
     const std::vector<int> widths(layout::kColumnWidths.begin(), layout::kColumnWidths.end());
     std::vector<int> ids;
     for (std::size_t i = 0; i < widths.size(); ++i) ids.push_back(kFirstHeaderId + static_cast<int>(i));

@@ -14,8 +14,6 @@ namespace {
 
 namespace layout = skin::analysis::sector;
 
-constexpr ui::ColorRef kTimeColour = ui::Rgb(0, 0, 0);
-
 // Sector name and kind centred, the index change right-aligned as numbers are.
 std::vector<listview::ColumnFormat> Columns() {
     const auto& widths = layout::kColumnWidths;
@@ -32,8 +30,7 @@ CSectorPanel::CSectorPanel(PanelServices services, QWidget* parent)
     AddLabel(kPromptId, panel_look::kPromptColour, layout::kPrompt, "输入股票代码：");
     entry_ = AddCodeEntry(layout::kCodeEdit);
     stockLabel_ = panel_look::AddStockLabel(this, kStockLabelId, layout::kStockLabel);
-    AddLabel(kTimeCaptionId, panel_look::kCaptionColour, layout::kTimeCaption, "分析时间：");
-    time_ = AddLabel(kTimeId, kTimeColour, layout::kTime);
+    time_ = AddTimeLabels(kTimeCaptionId, layout::kTimeCaption, layout::kTime);
     AddLabel(kSectorCaptionId, panel_look::kCaptionColour, layout::kSectorCaption, "所属板块：");
     list_ = AddList(kListId, layout::kList, Columns());
     AddWrappingLabel(kNoteId, panel_look::kCaptionColour, layout::kNote,
