@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "client/core/column_format.h"
+#include "client/core/gbk.h"
 #include "client/panels/panel_services.h"
 #include "client/panels/query_failure.h"
 #include "common/skin/skin_rect.h"
 #include "common/ui/color.h"
 #include "common/ui/query_runner.h"
-#include "common/ui/text.h"
 
 class CColorLabel;
 class CColumnListCtrl;
@@ -51,7 +51,7 @@ protected:
             if (record.Status() == RecordStatus::Found)
                 show(record);
             else
-                ShowQueryFailure(this, record.Status(), ui::FromQString(QString::fromUtf8(notFound)));
+                ShowQueryFailure(this, record.Status(), Gbk(notFound));
             then();
         });
     }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "client/panels/analysis_panel.h"
+#include "common/ui/text.h"
 #include "support/query_wait.h"
 
 namespace {
