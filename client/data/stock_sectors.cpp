@@ -1,11 +1,14 @@
 #include "client/data/stock_sectors.h"
 
+#include "client/core/client_util.h"
+
 std::vector<std::string> StockSectorRow::Texts() const {
     return {category, avgUpDown, bkName, tradingTime};
 }
 
 std::string CStockSectors::Path(const std::string& code) {
-    return "/clientweb/GetSsbk.aspx?stockid=" + code;
+    // The code is what the user typed: encoded, it can add nothing to the query.
+    return "/clientweb/GetSsbk.aspx?stockid=" + CClientUtil().PathSegmentEncode(code);
 }
 
 CStockSectors CStockSectors::Fetch(const std::string& code, DocumentSource& source) {

@@ -11,20 +11,23 @@
 
 CCodeEntry::CCodeEntry(QWidget* panel, CStockSearchPopup& popup, const skin::Area& edit,
                        const skin::Area& button)
-    : QObject(panel), panel_(panel), popup_(popup) {
-    edit_ = new QLineEdit(panel);
-    edit_->setObjectName(QString::number(kCodeEditId));
-    ui::Place(edit_, edit);
-
+    : CCodeEntry(panel, popup, edit) {
     button_ = new CKbcBmp(panel);
     button_->setObjectName(QString::number(kQueryButtonId));
     button_->setText(QStringLiteral("查询"));
     ui::Place(button_, button);
     button_->SetImage("image\\botton.gif", ui::kPureBlue);
+    connect(button_, &CKbcBmp::clicked, this, &CCodeEntry::QueryRequested);
+}
+
+CCodeEntry::CCodeEntry(QWidget* panel, CStockSearchPopup& popup, const skin::Area& edit)
+    : QObject(panel), panel_(panel), popup_(popup) {
+    edit_ = new QLineEdit(panel);
+    edit_->setObjectName(QString::number(kCodeEditId));
+    ui::Place(edit_, edit);
 
     auto* keys = new CStockCodeKeys(edit_, &popup_);
     connect(keys, &CStockCodeKeys::QueryRequested, this, &CCodeEntry::QueryRequested);
-    connect(button_, &CKbcBmp::clicked, this, &CCodeEntry::QueryRequested);
     // Only typing opens the pop-up: a code put in by a pick, Enter or a page button does not.
     connect(edit_, &QLineEdit::textEdited, this, &CCodeEntry::OnCodeEdited);
     connect(&popup_, &CStockSearchPopup::StockPicked, this, &CCodeEntry::OnStockPicked);
@@ -36,6 +39,11 @@ std::string CCodeEntry::Code() const { return ui::FromQString(edit_->text()); }
 void CCodeEntry::SetCode(const std::string& code) { edit_->setText(ui::ToQString(code)); }
 
 void CCodeEntry::HidePopup() { popup_.Hide(); }
+
+std::string CCodeEntry::TakeCode() {
+    HidePopup();
+    return Code();
+}
 
 void CCodeEntry::FocusAndSelect() {
     edit_->setFocus();

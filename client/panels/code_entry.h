@@ -1,6 +1,6 @@
 #pragma once
-// CCodeEntry: the stock code entry of a panel of page 常用. It puts the code edit (1009)
-// and the 查询 button (1010) on the panel and gives them their behaviour: typing shows the
+// CCodeEntry: the stock code entry of every panel with a code edit. It puts the code
+// edit (1009) and, where the panel has one, the 查询 button (1010) on the panel and gives them their behaviour: typing shows the
 // stock search pop-up under the edit, a stock picked there for this panel fills the edit
 // (no query), 查询 and Enter ask for the panel's query, Esc on the panel does nothing and
 // a click on the panel hides the pop-up.
@@ -23,14 +23,18 @@ public:
 
     CCodeEntry(QWidget* panel, CStockSearchPopup& popup, const skin::Area& edit,
                const skin::Area& button);
+    // Only the edit, for a panel whose own action button queries.
+    CCodeEntry(QWidget* panel, CStockSearchPopup& popup, const skin::Area& edit);
 
     QLineEdit* Edit() const { return edit_; }
-    CKbcBmp* Button() const { return button_; }
+    CKbcBmp* Button() const { return button_; }  // nullptr without a 查询 button
 
     // The edit's text (GBK); replacing it opens no pop-up.
     std::string Code() const;
     void SetCode(const std::string& code);
     void HidePopup();
+    // Hides the pop-up and returns the typed code: the start of every query.
+    std::string TakeCode();
     // The focus back in the edit with its whole text selected.
     void FocusAndSelect();
 

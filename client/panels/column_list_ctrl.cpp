@@ -29,7 +29,10 @@ CColumnListCtrl::CColumnListCtrl(QWidget* parent) : QTableView(parent), model_(n
 }
 
 bool CColumnListCtrl::SetColumns(const std::string& format) {
-    std::vector<listview::ColumnFormat> columns = listview::ParseColumnFormat(format);
+    return SetColumns(listview::ParseColumnFormat(format));
+}
+
+bool CColumnListCtrl::SetColumns(std::vector<listview::ColumnFormat> columns) {
     model_->SetColumns(columns);
     for (int i = 0; i < static_cast<int>(columns.size()); ++i) horizontalHeader()->resizeSection(i, columns[i].width);
     return !columns.empty();

@@ -6,6 +6,7 @@
 #include <QTableView>
 
 #include <string>
+#include <vector>
 
 #include "client/panels/column_list_model.h"
 #include "common/ui/color.h"
@@ -24,6 +25,8 @@ public:
     // Removes every row and column, then adds the columns of `format` ("title,width,align;...").
     // True when at least one column was added.
     bool SetColumns(const std::string& format);
+    // The same with the columns already described.
+    bool SetColumns(std::vector<listview::ColumnFormat> columns);
 
     // Inserts a row with its first cell's text (GBK); returns its index, or -1.
     int InsertRow(int index, const std::string& text);

@@ -15,7 +15,7 @@
 #include "client/panels/dimension_details.h"
 #include "client/panels/news_dimension_dlg.h"
 #include "client/panels/panel_link.h"
-#include "client/panels/record_failure_tip.h"
+#include "client/panels/query_failure.h"
 #include "client/panels/tip.h"
 #include "client/widgets/ad_wnd.h"
 #include "client/widgets/html_label.h"
@@ -29,11 +29,8 @@ namespace {
 
 namespace layout = skin::comprehensive;
 
-constexpr ui::ColorRef kStockColour = ui::Rgb(204, 0, 0);
 constexpr ui::ColorRef kChangedColour = ui::Rgb(204, 0, 0);
 constexpr ui::ColorRef kSameColour = ui::Rgb(0, 0, 0);
-constexpr ui::ColorRef kPromptColour = ui::Rgb(29, 56, 91);
-constexpr ui::ColorRef kNoteColour = ui::Rgb(69, 87, 102);
 constexpr int kCellPixelSize = 14;
 
 const char* const kPlainCaptions[] = {"时间", "总评分", "评测结果"};
@@ -69,11 +66,11 @@ bool CComprehensivePanel::LoadBackground() {
 }
 
 void CComprehensivePanel::AddEntry() {
-    AddPanelLabel(this, 0, kPromptColour, layout::kPrompt)->setText(QStringLiteral("输入评测股票代码："));
+    AddPanelLabel(this, 0, panel_look::kPromptColour, layout::kPrompt)->setText(QStringLiteral("输入评测股票代码："));
     entry_ = new CCodeEntry(this, services_.popup, layout::kCodeEdit, layout::kQueryButton);
     connect(entry_, &CCodeEntry::QueryRequested, this, &CComprehensivePanel::Query);
     connect(entry_, &CCodeEntry::CodePicked, this, [this](const std::string& code) { queryCode_ = code; });
-    stockLabel_ = AddPanelLabel(this, kStockLabelId, kStockColour, layout::kStockLabel, kHeadingPixelSize);
+    stockLabel_ = AddPanelLabel(this, kStockLabelId, panel_look::kStockColour, layout::kStockLabel, kHeadingPixelSize);
 }
 
 void CComprehensivePanel::AddTable() {
@@ -91,7 +88,7 @@ void CComprehensivePanel::AddTable() {
             headers_[static_cast<std::size_t>(column - 1)] = header;
         } else {
             const char* caption = kPlainCaptions[column == 0 ? 0 : column - kTotalColumn + 1];
-            CColorLabel* label = AddPanelLabel(this, 0, kPromptColour, CellArea(0, column), kHeadingPixelSize);
+            CColorLabel* label = AddPanelLabel(this, 0, panel_look::kPromptColour, CellArea(0, column), kHeadingPixelSize);
             label->setAlignment(Qt::AlignCenter);
             label->setText(QString::fromUtf8(caption));
         }
@@ -102,7 +99,7 @@ void CComprehensivePanel::AddTable() {
             cells_[static_cast<std::size_t>(CellId(slot, column) - kFirstCellId)] = cell;
         }
     }
-    AddPanelLabel(this, 0, kNoteColour, layout::kHint)
+    AddPanelLabel(this, 0, panel_look::kCaptionColour, layout::kHint)
         ->setText(QStringLiteral("点击表头的分析面名称，可查看该面的详细分析。"));
 }
 
@@ -118,10 +115,10 @@ void CComprehensivePanel::AddAdvert() {
 }
 
 void CComprehensivePanel::AddNotes() {
-    AddPanelLabel(this, kNoteIds[0], kNoteColour, layout::kNote1)
+    AddPanelLabel(this, kNoteIds[0], panel_look::kCaptionColour, layout::kNote1)
         ->setText(QStringLiteral("各分析面采用0~100分制，分值越大越好，总评分由各分析面根据一定百分比汇总而得到，"
                                  "分值越大越好。评测结果按效果从小到大分为 "));
-    AddPanelLabel(this, kNoteIds[1], kNoteColour, layout::kNote2)
+    AddPanelLabel(this, kNoteIds[1], panel_look::kCaptionColour, layout::kNote2)
         ->setText(QStringLiteral("六个等级：高风险，风险，观望，安全，高价值。"));
 }
 
@@ -138,8 +135,7 @@ void CComprehensivePanel::Activate() {
 
 void CComprehensivePanel::Query() {
     if (ui::QueryRunning(this)) return;
-    entry_->HidePopup();
-    queryCode_ = entry_->Code();
+    queryCode_ = entry_->TakeCode();
     // Offline, nothing is asked; an empty code is not asked for either, and says nothing.
     if (!services_.online.IsOnline()) {
         ShowTip(this, Gbk("您的网络链接有问题!"));

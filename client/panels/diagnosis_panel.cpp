@@ -2,16 +2,9 @@
 
 #include "client/panels/color_label.h"
 #include "client/panels/panel_label.h"
-#include "client/panels/record_failure_tip.h"
+#include "client/panels/query_failure.h"
 #include "common/skin/diagnosis_layout.h"
 #include "common/ui/text.h"
-
-namespace {
-
-constexpr ui::ColorRef kStockColour = ui::Rgb(204, 0, 0);
-constexpr ui::ColorRef kPromptColour = ui::Rgb(29, 56, 91);
-
-}  // namespace
 
 CDiagnosisPanel::CDiagnosisPanel(int dialogId, std::string panelCode, PanelServices services,
                                  const EntryLayout& layout, QWidget* parent)
@@ -19,13 +12,13 @@ CDiagnosisPanel::CDiagnosisPanel(int dialogId, std::string panelCode, PanelServi
     setObjectName(QString::number(dialogId));
     resize(skin::diagnosis::kSize.w, skin::diagnosis::kSize.h);
 
-    AddLabel(kPromptId, kPromptColour, layout.prompt)->setText(QStringLiteral("输入评测股票代码："));
+    AddLabel(kPromptId, panel_look::kPromptColour, layout.prompt)->setText(QStringLiteral("输入评测股票代码："));
 
     entry_ = new CCodeEntry(this, services_.popup, layout.edit, layout.button);
     connect(entry_, &CCodeEntry::QueryRequested, this, &CDiagnosisPanel::Query);
     connect(entry_, &CCodeEntry::CodePicked, this, [this](const std::string& code) { queryCode_ = code; });
 
-    stockLabel_ = AddPanelLabel(this, kStockLabelId, kStockColour, layout.stockLabel, kHeadingPixelSize);
+    stockLabel_ = AddPanelLabel(this, kStockLabelId, panel_look::kStockColour, layout.stockLabel, kHeadingPixelSize);
 }
 
 CColorLabel* CDiagnosisPanel::AddLabel(int id, ui::ColorRef colour, const skin::Area& area) {
@@ -47,8 +40,7 @@ void CDiagnosisPanel::Query() {
 }
 
 std::string CDiagnosisPanel::BeginQuery() {
-    entry_->HidePopup();
-    queryCode_ = entry_->Code();
+    queryCode_ = entry_->TakeCode();
     return queryCode_;
 }
 

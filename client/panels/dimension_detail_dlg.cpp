@@ -16,8 +16,6 @@ namespace {
 
 namespace layout = skin::detail_window;
 
-constexpr ui::ColorRef kHeadingColour = ui::Rgb(204, 0, 0);
-constexpr ui::ColorRef kCaptionColour = ui::Rgb(69, 87, 102);
 constexpr ui::ColorRef kStockColour = ui::Rgb(35, 99, 133);
 constexpr int kValuePixelSize = 13;
 
@@ -58,7 +56,7 @@ CDimensionDetailDlg::CDimensionDetailDlg(Dimension dimension, const CComprehensi
 
     AddPanelLabel(this, kTitleId, 0, AreaAt(layout::kTitle), kHeadingPixelSize)
         ->setText(QString::fromUtf8(detail.title));
-    AddPanelLabel(this, kHeadingId, kHeadingColour, AreaAt(layout::kHeading), kHeadingPixelSize)
+    AddPanelLabel(this, kHeadingId, panel_look::kStockColour, AreaAt(layout::kHeading), kHeadingPixelSize)
         ->setText(ui::ToQString(evaluation.Code() + "   " + evaluation.Name()));
 
     const int rowHeight = RowHeight(dimension);
@@ -73,10 +71,10 @@ void CDimensionDetailDlg::AddTable(const DimensionDetail& detail, const CCompreh
     const int columns = static_cast<int>(detail.columnCount);
     const auto cell = [&](int row, int column) { return AreaAt(layout::TableCell(row, column, columns, rowHeight)); };
 
-    captions_.push_back(AddPanelLabel(this, 0, kCaptionColour, cell(0, 0)));
+    captions_.push_back(AddPanelLabel(this, 0, panel_look::kCaptionColour, cell(0, 0)));
     captions_.back()->setText(QStringLiteral("时间"));
     for (int c = 0; c < columns; ++c) {
-        captions_.push_back(AddPanelLabel(this, 0, kCaptionColour, cell(0, c + 1)));
+        captions_.push_back(AddPanelLabel(this, 0, panel_look::kCaptionColour, cell(0, c + 1)));
         captions_.back()->setText(QString::fromUtf8(detail.captions[static_cast<std::size_t>(c)]));
     }
     for (QLabel* caption : captions_) caption->setAlignment(Qt::AlignCenter);
@@ -110,7 +108,7 @@ void CDimensionDetailDlg::AddStocksAndNote(const DimensionDetail& detail, const 
         AddPanelLabel(this, kFirstStockId + i, kStockColour, AreaAt(layout::Stock(top, i)))
             ->setText(ui::ToQString(block.recommendedStocks[static_cast<std::size_t>(i)]));
     }
-    AddWrappingPanelLabel(this, 0, kCaptionColour, AreaAt(layout::Note(top)))->setText(QString::fromUtf8(detail.note));
+    AddWrappingPanelLabel(this, 0, panel_look::kCaptionColour, AreaAt(layout::Note(top)))->setText(QString::fromUtf8(detail.note));
 }
 
 void CDimensionDetailDlg::paintEvent(QPaintEvent*) {

@@ -7,6 +7,12 @@
 class CColorLabel;
 class QWidget;
 
+namespace panel_look {
+inline constexpr ui::ColorRef kPromptColour = ui::Rgb(29, 56, 91);    // titles and prompts
+inline constexpr ui::ColorRef kCaptionColour = ui::Rgb(69, 87, 102);  // captions, headers, notes
+inline constexpr ui::ColorRef kStockColour = ui::Rgb(204, 0, 0);      // "600000 浦发银行"
+}  // namespace panel_look
+
 inline constexpr int kPanelLabelPixelSize = 12;
 // The 11 × 9 font of stock labels and headings.
 inline constexpr int kHeadingPixelSize = 13;

@@ -2,7 +2,8 @@
 // be checked by eye: the login window, the main window for a guest and for the demo
 // user, the comprehensive evaluation, the forecast and every diagnosis panel after a
 // query of 600000, the six dimension detail windows (消息面 with each category), the
-// stock search pop-up over a panel, the about window and a tip window. It stages a program directory with the skin
+// stock search pop-up over a panel, the market analysis panels after their steps, the
+// about window and a tip window. It stages a program directory with the skin
 // pictures and starts the sample server itself.
 //
 //   shell_screenshots OUTPUT_DIR
@@ -28,16 +29,23 @@
 #include "client/app/login_dlg.h"
 #include "client/app/main_dlg.h"
 #include "client/panels/comprehensive_panel.h"
+#include "client/panels/analysis_page.h"
+#include "client/panels/column_list_ctrl.h"
 #include "client/panels/diagnosis_members.h"
 #include "client/panels/diagnosis_panel.h"
 #include "client/panels/dimension_detail_dlg.h"
 #include "client/panels/eval_page.h"
 #include "client/panels/news_dimension_dlg.h"
+#include "client/panels/finance_panel.h"
+#include "client/panels/hot_industry_panel.h"
+#include "client/panels/industry_stocks_panel.h"
+#include "client/panels/sector_panel.h"
 #include "client/panels/stock_search_popup.h"
 #include "client/panels/tip_dlg.h"
 #include "common/platform/code_page.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
+#include "common/ui/kbc_bmp.h"
 #include "common/ui/recording_shell.h"
 #include "support/sample_server.h"
 
@@ -79,6 +87,11 @@ void Stage(const std::string& dir, const std::string& host) {
             "</RemotFilePath>\r\n<NewsTime></NewsTime>\r\n</Config>\r\n");
 }
 
+void WaitForPanel(QWidget* panel) {
+    if (!QTest::qWaitFor([panel] { return !ui::QueryRunning(panel); }, 10000))
+        std::fprintf(stderr, "panel %s still waits for the server\n", qPrintable(panel->objectName()));
+}
+
 // Opens each diagnosis panel of page 常用, queries 600000 and saves the main window.
 void ShootDiagnosisPanels(CMainDlg& main) {
     main.show();
@@ -88,7 +101,7 @@ void ShootDiagnosisPanels(CMainDlg& main) {
         CDiagnosisPanel* panel = page->DiagnosisPanel(member.buttonId);
         panel->CodeEdit()->setText("600000");
         panel->Query();
-        QTest::qWaitFor([panel] { return !ui::QueryRunning(panel); }, 10000);
+        WaitForPanel(panel);
         Shoot(main, (std::string("panel_") + member.panelCode + ".png").c_str());
     }
 }
@@ -128,6 +141,42 @@ void ShootComprehensive(CMainDlg& main, ui::ShellFacade& shell) {
             Shoot(window, (name + "_" + std::to_string(c + 1) + ".png").c_str());
         }
     }
+}
+
+// Page 分析: each panel after 立即分析 or a query; the finance list sorted by earnings (as
+// it opens), then by the debt ratio, then holding one stock.
+void ShootAnalysisPanels(CMainDlg& main) {
+    main.show();
+    QTest::mouseClick(main.findChild<CKbcBmp*>("1073", Qt::FindDirectChildrenOnly), Qt::LeftButton);
+    auto* page = static_cast<CAnalysisPage*>(main.Page(1073));
+
+    page->SelectButton(CAnalysisPage::kHotIndustryButton);
+    page->HotIndustryPanel()->Act();
+    WaitForPanel(page->HotIndustryPanel());
+    Shoot(main, "analysis_hot_industries.png");
+
+    page->SelectButton(CAnalysisPage::kIndustryStocksButton);
+    page->IndustryStocksPanel()->Act();
+    WaitForPanel(page->IndustryStocksPanel());
+    Shoot(main, "analysis_industry_stocks.png");
+
+    page->SelectButton(CAnalysisPage::kSectorButton);
+    CSectorPanel* sector = page->SectorPanel();
+    sector->CodeEdit()->setText("600519");
+    sector->Act();
+    WaitForPanel(sector);
+    Shoot(main, "analysis_sectors.png");
+
+    page->SelectButton(CAnalysisPage::kFinanceButton);
+    CFinancePanel* finance = page->FinancePanel();
+    WaitForPanel(finance);
+    Shoot(main, "analysis_finance_by_earnings.png");
+    finance->SortByFigure(5);
+    Shoot(main, "analysis_finance_by_debt_ratio.png");
+    finance->CodeEdit()->setText("600000");
+    finance->Act();
+    WaitForPanel(finance);
+    Shoot(main, "analysis_finance_one_stock.png");
 }
 
 // "60" typed into a panel's code edit, the third row highlighted with the arrow key.
@@ -194,6 +243,7 @@ int main(int argc, char** argv) {
         ShootComprehensive(main, shell);
         ShootDiagnosisPanels(main);
         ShootPopupOverPanel(main);
+        ShootAnalysisPanels(main);
     }
     {
         CAboutDlg about;

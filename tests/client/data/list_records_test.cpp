@@ -95,6 +95,11 @@ TEST(StockSectors, TakesTheNameFromTheFirstEntryAndRowsInDocumentOrder) {
     EXPECT_EQ(missing.SecuName(), "");
 }
 
+TEST(StockSectors, TypedCodeCannotAddToTheQuery) {
+    EXPECT_EQ(CStockSectors::Path("600000"), "/clientweb/GetSsbk.aspx?stockid=600000");
+    EXPECT_EQ(CStockSectors::Path("1&stockid=2#x"), "/clientweb/GetSsbk.aspx?stockid=1%26stockid%3D2%23x");
+}
+
 TEST(FinanceAnalysisList, ReadsEightAttributesPerRowAndKeepsFiftyRows) {
     MemoryDocumentSource docs;
     docs.Serve("/KRClientInfo/CWFX/infoCWFX.xml",

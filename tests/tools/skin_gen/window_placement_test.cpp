@@ -29,9 +29,21 @@ using Placements = std::vector<std::pair<int, const skin::Area*>>;
 
 QSize SizeOf(const skin::Picture& picture) { return QSize(picture.size.w, picture.size.h); }
 
-// Every widget named `id` (a placeholder and the control made over it share the id).
+// Every widget named `id` that belongs to `window` (a placeholder and the control made over
+// it share the id). Ids are unique within one dialog only: the pages inside the main window
+// have their own, and a page's panels reuse some of the main window's (1072 to 1074).
+QList<QWidget*> ControlsNamed(const QWidget& window, int id) {
+    QList<QWidget*> own;
+    for (QWidget* widget : window.findChildren<QWidget*>(QString::number(id))) {
+        const QWidget* owner = widget->parentWidget();
+        while (owner && owner != &window && !qobject_cast<const CSkinPage*>(owner)) owner = owner->parentWidget();
+        if (owner == &window) own.push_back(widget);
+    }
+    return own;
+}
+
 void ExpectPlaced(const QWidget& window, int id, const skin::Rect& rect, const char* name) {
-    const QList<QWidget*> found = window.findChildren<QWidget*>(QString::number(id));
+    const QList<QWidget*> found = ControlsNamed(window, id);
     ASSERT_FALSE(found.isEmpty()) << "control " << id << " (" << name << ")";
     for (const QWidget* widget : found) EXPECT_EQ(widget->geometry(), ui::ToQRect(rect)) << "control " << id << " (" << name << ")";
 }
