@@ -1,0 +1,71 @@
+#include "common/update/update_list_walk.h"
+
+#include "common/xml/xml_doc.h"
+
+namespace update {
+namespace {
+
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+FileList ReadFileList(CXmlDoc& document) {
+    FileList list;
+    document.ResetPos();
+    if (document.Descend("Updater") && document.Descend("Url")) {
+        list.base = document.GetText();
+        list.hasBase = true;
+    }
+    // The files are searched from the start again, so a list whose Files element comes
+    // before Updater, or that has no Updater, is read as well.
+    document.ResetPos();
+    if (!document.Descend("Files") || !document.Descend("File")) return list;
+    do {
+        list.files.push_back({document.GetAttr("Name"), document.GetAttr("Ver")});
+    } while (document.FindNext("File"));
+    return list;
+}
+
+std::string ReadListVersion(CXmlDoc& document) {
+    document.ResetPos();
+    if (!document.Descend("Application") || !document.Descend("Version")) return "";
+    return document.GetText();
+}
+
+std::string ReadLocalListVersion(const std::string& path) {
+    CXmlDoc document;
+    document.LoadFile(path);
+    return ReadListVersion(document);
+}
+
+std::string ListLocation(const std::string& localListPath, const std::string& listName,
+                         const std::string& defaultUrl) {
+    CXmlDoc local;
+    local.LoadFile(localListPath);
+    const std::string base = ReadFileList(local).base;
+    return base.empty() ? defaultUrl : base + listName;
+}
+
+std::string FileListDocument(const std::string& base, const std::vector<ListedFile>& files) {
+    std::string text = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<AutoUpdateList>\r\n";
+    if (!base.empty()) text += "  <Updater>\r\n    <Url>" + Escaped(base) + "</Url>\r\n  </Updater>\r\n";
+    text += "  <Files>\r\n";
+    for (const ListedFile& file : files)
+        text += "    <File Name=\"" + Escaped(file.name) + "\" Ver=\"" + Escaped(file.version) + "\"/>\r\n";
+    text += "  </Files>\r\n</AutoUpdateList>\r\n";
+    return text;
+}
+
+}  // namespace update
