@@ -16,6 +16,7 @@
 
 #include "client/app/about_dlg.h"
 #include "client/app/ad_wnd.h"
+#include "client/app/background_work.h"
 #include "client/core/client_config.h"
 #include "client/app/app_icon.h"
 #include "client/app/control_ids.h"
@@ -24,6 +25,7 @@
 #include "client/core/main_links.h"
 #include "client/app/system_tray.h"
 #include "client/panels/tip.h"
+#include "client/panels/tip_dlg.h"
 #include "client/data/history_info.h"
 #include "client/panels/analysis_page.h"
 #include "client/panels/color_label.h"
@@ -37,6 +39,7 @@
 #include "common/ui/color.h"
 #include "common/ui/dialog_units.h"
 #include "common/ui/kbc_bmp.h"
+#include "common/ui/modal_hook.h"
 #include "common/ui/query_runner.h"
 #include "common/ui/shell_facade.h"
 #include "common/ui/skin_place.h"
@@ -103,9 +106,13 @@ CMainDlg::CMainDlg(const ClientConfig& config, const Session& session, DocumentS
     // Without a notification area the tray menu opens from the window itself.
     if (!tray_->IsEnabled()) CreateMenuButton();
     topMostTimer_ = startTimer(ids::kTopMostMs);
+    StartBackground();
 }
 
-CMainDlg::~CMainDlg() { BeginClosing(); }
+CMainDlg::~CMainDlg() {
+    BeginClosing();
+    background_.reset();  // waits for the threads, which use this window's members
+}
 
 // The configured program directory (or, for a configuration made without one, the
 // running program's).
@@ -287,7 +294,6 @@ void CMainDlg::SetUpLinks() {
     }
     SetUpLink(complaintLink_, shell_, kComplaintColor, false, kComplaintColor, Gbk("投诉建议"),
               CHtmlLabel::kNoNavigationUrl);
-    SetUpLink(upgradeLink_, shell_, kLogoutColor, true, kLogoutColor, Gbk("立即升级"), CHtmlLabel::kNoNavigationUrl);
     if (guest)
         SetUpLink(accountLink_, shell_, kWhite, false, kWhite, Gbk("注册"),
                   HostUrl(hosts.accountPortal, "/Web/Register.aspx?fromkey=client"));
@@ -301,6 +307,40 @@ void CMainDlg::SetUpLinks() {
     greeting_->setText(ui::ToQString((guest ? Gbk("游客") : session_.userName) + Gbk(" 您好!")));
     greeting_->textColor = kComplaintColor;
     greeting_->RedrawOnParent();
+}
+
+void CMainDlg::StartBackground() {
+    const BackgroundOptions& options = DefaultBackgroundOptions();
+    if (!options.enabled) return;
+    BackgroundWindow calls;
+    calls.warnNetworkDown = [] { ShowTip(nullptr, Gbk("您的网络出现问题!!!")); };
+    calls.showSameVersion = [this](const std::string& local) { ShowSameVersion(local); };
+    calls.showNewVersion = [this](const std::string& local, const std::string& server) {
+        ShowNewVersion(local, server);
+    };
+    calls.askToUpdate = [] {
+        CTipDlg question;
+        question.SetMessage(Gbk("有新的版本可以更新，\r\n您是否更新？!"), CTipDlg::kQuestion);
+        return question.DoModal() == ui::kIdOk;
+    };
+    // Disabled, like every command, once the window closes.
+    calls.startUpdater = [this] { OnCommand(ids::kCmdUpdate); };
+    ClientConfig config = config_;
+    config.programDirectory = ProgramDir();
+    background_ = std::make_unique<BackgroundWork>(this, std::move(calls), std::move(config), online_);
+    background_->Start(options.timings);
+}
+
+void CMainDlg::ShowSameVersion(const std::string& local) {
+    versionLine_->setText(ui::ToQString(Gbk("主程序版本：") + local));
+    upgradeLink_->setEnabled(true);  // it stays hidden
+}
+
+void CMainDlg::ShowNewVersion(const std::string& local, const std::string& server) {
+    SetUpLink(upgradeLink_, shell_, kComplaintColor, false, kComplaintColor, Gbk("立即升级"),
+              CHtmlLabel::kNoNavigationUrl);
+    upgradeLink_->show();
+    versionLine_->setText(ui::ToQString(Gbk("主程序版本：") + local + Gbk("  检测到最新版本：") + server));
 }
 
 void CMainDlg::CreateAdverts() {
@@ -408,6 +448,7 @@ void CMainDlg::BeginClosing() {
     topMostTimer_ = 0;
     if (tray_) tray_->RemoveIcon();
     if (searchPopup_) searchPopup_->Hide();
+    if (background_) background_->RequestStop();
 }
 
 // The window fades out and the modal run ends when the fade has finished. Window systems

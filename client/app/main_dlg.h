@@ -22,6 +22,7 @@
 #include "client/data/last_evaluation.h"
 #include "common/ui/skin_image.h"
 
+class BackgroundWork;
 class CAdWnd;
 class DocumentSource;
 class QAction;
@@ -89,6 +90,13 @@ public:
     // Whether the server is believed reachable; the connectivity watch keeps it current.
     OnlineFlag& Online() { return online_; }
     const LastEvaluation& LastEval() const { return lastEvaluation_; }
+    // The data-file cycle, version check and connectivity watch started with the window
+    // (see DefaultBackgroundOptions); nullptr when they were not started.
+    BackgroundWork* Background() const { return background_.get(); }
+
+    // The version check's outcome on the version line 1196 and the upgrade link 1194.
+    void ShowSameVersion(const std::string& local);
+    void ShowNewVersion(const std::string& local, const std::string& server);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -129,6 +137,7 @@ private:
     void ShowCommandMenu(const QPoint& globalPos);
     void StartProgram(const char* baseName);
     void BeginClosing();
+    void StartBackground();
 
     std::string ProgramDir() const;
 
@@ -173,4 +182,6 @@ private:
     CHtmlCtl* webStrip_ = nullptr;
     CAdWnd* ads_[2] = {};
     CSystemTray* tray_ = nullptr;
+    // Declared last: its threads use the members above until it is gone.
+    std::unique_ptr<BackgroundWork> background_;
 };
