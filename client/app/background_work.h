@@ -20,13 +20,16 @@
 #include "client/core/client_config.h"
 #include "client/core/online_flag.h"
 #include "client/core/stop_signal.h"
+#include "client/panels/news_popup.h"
 
 class QObject;
 
-// Whether a main window starts its background threads, and their pauses; tests change them.
+// Whether a main window starts its background threads and its news checks, and their
+// pauses; tests change them.
 struct BackgroundOptions {
     bool enabled = true;
     BackgroundTimings timings;
+    CNewsPopup::Timings news;
 };
 BackgroundOptions& DefaultBackgroundOptions();
 

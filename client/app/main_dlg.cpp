@@ -30,6 +30,8 @@
 #include "client/panels/analysis_page.h"
 #include "client/panels/color_label.h"
 #include "client/panels/eval_page.h"
+#include "client/panels/news_list_dlg.h"
+#include "client/panels/news_popup.h"
 #include "client/panels/stock_search_popup.h"
 #include "client/panels/tools_page.h"
 #include "client/widgets/html_ctl.h"
@@ -103,6 +105,8 @@ CMainDlg::CMainDlg(const ClientConfig& config, const Session& session, DocumentS
     skinned_ = ApplySkinAndLinks();
     if (!skinned_) return;
     CreateAdverts();
+    skinned_ = CreateNewsPopup();
+    if (!skinned_) return;
     // Without a notification area the tray menu opens from the window itself.
     if (!tray_->IsEnabled()) CreateMenuButton();
     topMostTimer_ = startTimer(ids::kTopMostMs);
@@ -309,9 +313,18 @@ void CMainDlg::SetUpLinks() {
     greeting_->RedrawOnParent();
 }
 
+bool CMainDlg::CreateNewsPopup() {
+    newsPopup_ = std::make_unique<CNewsPopup>(ProgramDir(), documents_, online_, shell_,
+                                              DefaultBackgroundOptions().news);
+    newsPopup_->SetNotificationFallback(
+        [this](const std::string& title, const std::string& summary) { tray_->ShowMessage(title, summary); });
+    return newsPopup_->Initialise();
+}
+
 void CMainDlg::StartBackground() {
     const BackgroundOptions& options = DefaultBackgroundOptions();
     if (!options.enabled) return;
+    newsPopup_->Start();
     BackgroundWindow calls;
     calls.warnNetworkDown = [] { ShowTip(nullptr, Gbk("您的网络出现问题!!!")); };
     calls.showSameVersion = [this](const std::string& local) { ShowSameVersion(local); };
@@ -435,9 +448,15 @@ void CMainDlg::ShowAbout() {
     about.exec();
 }
 
+// A second command shows the list window already made.
 void CMainDlg::ShowNewsList() {
-    // The news list window comes with the news service; until then the command says so.
-    ShowTip(this, Gbk("暂无新的信息提示!"));
+    if (!newsList_)
+        newsList_ = std::make_unique<CNewsListDlg>(ProgramDir(), HostUrl(config_.hosts.productSite, "/articlelist.asp"));
+    if (!newsList_->IsSkinned()) return;
+    newsList_->move(frameGeometry().center() - newsList_->rect().center());
+    newsList_->showNormal();
+    newsList_->raise();
+    newsList_->activateWindow();
 }
 
 // From here on every command is disabled: the window only ends.
@@ -449,6 +468,8 @@ void CMainDlg::BeginClosing() {
     if (tray_) tray_->RemoveIcon();
     if (searchPopup_) searchPopup_->Hide();
     if (background_) background_->RequestStop();
+    newsPopup_.reset();
+    newsList_.reset();
 }
 
 // The window fades out and the modal run ends when the fade has finished. Window systems
