@@ -1,5 +1,6 @@
 #include "client/panels/news_popup.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -72,6 +73,9 @@ bool CNewsPopup::Initialise() {
     QFont font = title_->font();
     font.setPixelSize(12);
     title_->setFont(font);
+    // Small enough for a whole summary (240 bytes and "......") on the card.
+    font.setPixelSize(11);
+    summary_->setFont(font);
     return true;
 }
 
@@ -105,7 +109,10 @@ void CNewsPopup::ShowItem(const std::string& time, const std::string& title, con
                           const std::string& link) {
     title_->textColor = kTitleColor;
     summary_->textColor = kSummaryColor;
-    title_->setText(ui::ToQString(title));
+    // A title longer than its line ends in an ellipsis; the whole of it is the tool tip.
+    const QString fullTitle = ui::ToQString(title);
+    title_->setText(title_->fontMetrics().elidedText(fullTitle, Qt::ElideRight, title_->width()));
+    title_->setToolTip(fullTitle);
     summary_->setText(ui::ToQString(summary));
     title_->RedrawOnParent();
     summary_->RedrawOnParent();

@@ -58,7 +58,7 @@ TEST_F(NewsWindowsTest, ANewItemSlidesInOnceAndItsTimeIsSavedBeforeItShows) {
     popup->Start();
     ASSERT_TRUE(Until([&] { return popup->isVisible(); }));
     EXPECT_EQ(ReadNewsTime(Dir()), news.Time());  // already saved when it first shows
-    EXPECT_EQ(ui::FromQString(popup->findChild<CColorLabel*>("1039")->text()), news.Title());
+    EXPECT_EQ(ui::FromQString(popup->findChild<CColorLabel*>("1039")->toolTip()), news.Title());
     EXPECT_EQ(ui::FromQString(popup->findChild<CColorLabel*>("1214")->text()), news.Summary());
     EXPECT_EQ(popup->Link(), news.Link());
 
