@@ -1,26 +1,9 @@
 #include "common/update/update_list_walk.h"
 
 #include "common/xml/xml_doc.h"
+#include "common/xml/xml_text_codec.h"
 
 namespace update {
-namespace {
-
-std::string Escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
-
-}  // namespace
-
 FileList ReadFileList(CXmlDoc& document) {
     FileList list;
     document.ResetPos();
@@ -60,10 +43,10 @@ std::string ListLocation(const std::string& localListPath, const std::string& li
 
 std::string FileListDocument(const std::string& base, const std::vector<ListedFile>& files) {
     std::string text = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n<AutoUpdateList>\r\n";
-    if (!base.empty()) text += "  <Updater>\r\n    <Url>" + Escaped(base) + "</Url>\r\n  </Updater>\r\n";
+    if (!base.empty()) text += "  <Updater>\r\n    <Url>" + xml::EncodeText(base, false) + "</Url>\r\n  </Updater>\r\n";
     text += "  <Files>\r\n";
     for (const ListedFile& file : files)
-        text += "    <File Name=\"" + Escaped(file.name) + "\" Ver=\"" + Escaped(file.version) + "\"/>\r\n";
+        text += "    <File Name=\"" + xml::EncodeText(file.name, true) + "\" Ver=\"" + xml::EncodeText(file.version, true) + "\"/>\r\n";
     text += "  </Files>\r\n</AutoUpdateList>\r\n";
     return text;
 }

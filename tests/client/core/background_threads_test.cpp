@@ -147,6 +147,18 @@ protected:
         return text;
     }
 
+    // The first `count` data-file cycles of a thread run for `install` while online.
+    static std::vector<DataCycle> FirstCycles(const Installation& install, std::size_t count) {
+        OnlineFlag online;
+        Cycles cycles;
+        Worker worker([&](StopSignal& stop) {
+            RunDataUpdate(install.config, online, stop, 10, [&](const DataCycle& c) { cycles.Add(c); });
+        });
+        std::vector<DataCycle> seen = cycles.First(count);
+        worker.Finish();
+        return seen;
+    }
+
     platform::InternetTimeouts saved_ = platform::DefaultInternetTimeouts();
 };
 
@@ -196,13 +208,7 @@ TEST_F(BackgroundThreadsTest, ACycleInstallsAChangedStockDirectoryAndTheNextFetc
     ASSERT_TRUE(server.Running()) << server.Error();
     const std::string changed = ChangeStockDirectory(server);
     Installation install(server.BaseHost());
-    OnlineFlag online;
-    Cycles cycles;
-    Worker worker([&](StopSignal& stop) {
-        RunDataUpdate(install.config, online, stop, 10, [&](const DataCycle& c) { cycles.Add(c); });
-    });
-    const std::vector<DataCycle> seen = cycles.First(2);
-    worker.Finish();
+    const std::vector<DataCycle> seen = FirstCycles(install, 2);
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_GE(seen[0].changed, 1);
     EXPECT_TRUE(seen[0].installed);
@@ -219,13 +225,7 @@ TEST_F(BackgroundThreadsTest, HostileAndMissingFilesAreLeftOutWhileTheOthersInst
         Installation install(server.BaseHost());
         install.ListFrom(server.Url(listFolder));
         const fs::path program = install.config.programDirectory;
-        OnlineFlag online;
-        Cycles cycles;
-        Worker worker([&](StopSignal& stop) {
-            RunDataUpdate(install.config, online, stop, 10, [&](const DataCycle& c) { cycles.Add(c); });
-        });
-        const std::vector<DataCycle> seen = cycles.First(2);
-        worker.Finish();
+        const std::vector<DataCycle> seen = FirstCycles(install, 2);
         ASSERT_EQ(seen.size(), 2u);
         EXPECT_FALSE(seen[0].installed);
         // The good files are in place; the others count as changed again next cycle.
