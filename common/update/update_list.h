@@ -5,7 +5,9 @@
 // that arrived whole in place and then, last, rewrites the local list so that it records
 // exactly the versions now installed: a file that failed keeps its old entry (or none) and
 // is fetched again by the next cycle. The list's own entry is never downloaded: the
-// client writes its local list itself. Also reads program versions for the version check.
+// client writes its local list itself, and the files the user's own state lives in
+// (config.xml, LoginInfo.xml, ClcltdDataInfo.xml) are never replaced by a server's list.
+// Also reads program versions for the version check.
 #include <string>
 #include <vector>
 

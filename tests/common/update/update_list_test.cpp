@@ -161,6 +161,21 @@ TEST_F(UpdateListTest, HostileNamesAreNeitherFetchedNorWrittenAnywhere) {
     EXPECT_EQ(site_.Requested().size(), 3u);
 }
 
+TEST_F(UpdateListTest, TheUsersOwnFilesAreNeverReplaced) {
+    WriteLocal({});
+    ASSERT_TRUE(platform::ReplaceFileAtomically(program_ + "/config.xml", "mine"));
+    Serve({{"config.xml", "1"}, {"LOGININFO.XML", "1"}, {"ClcltdDataInfo.xml", "1"}, {"A.xml", "1"}});
+    for (const char* path : {"/files/config.xml", "/files/LOGININFO.XML", "/files/ClcltdDataInfo.xml"})
+        site_.Put(path, "planted");
+    site_.Put("/files/A.xml", "a");
+    CUpdateList list;
+    Cycle(list);
+    EXPECT_EQ(site_.Requested(), (std::vector<std::string>{"/list.xml", "/files/A.xml"}));
+    EXPECT_EQ(Installed("config.xml"), "mine");
+    EXPECT_EQ(Installed("A.xml"), "a");
+    EXPECT_EQ(SandboxFiles(), (std::set<std::string>{"program/AutoUpdateList.xml", "program/A.xml", "program/config.xml"}));
+}
+
 TEST_F(UpdateListTest, AnUnreachableOrEmptyServerListChangesNothing) {
     WriteLocal({{"A.xml", "1"}});
     CUpdateList list;
