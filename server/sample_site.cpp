@@ -113,6 +113,10 @@ HttpReply SampleSite::Handle(const HttpRequest& request) {
 
     if (path == "/krclientupdate/updatelist.xml")
         return Reply(200, "text/xml", VersionListDocument(payloads_, settings_.appVersion, request.host));
+    if (settings_.testEndpoints && StartsWith(path, "/__update/")) {
+        std::string list = TestDataFileListDocument(payloads_, path, request.host);
+        return list.empty() ? NotFound(request.path) : Reply(200, "text/xml", std::move(list));
+    }
     if (path == "/krclientautoupdate/autoupdatelist.xml")
         return Reply(200, "text/xml", DataFileListDocument(payloads_, request.host));
     if (path == "/restoration/restoration.xml")

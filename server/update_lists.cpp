@@ -21,6 +21,16 @@ std::vector<PayloadFile> ProgramFiles(const PayloadCatalog& catalog) {
     return files;
 }
 
+std::string DataFileListOf(const std::vector<PayloadFile>& files, const std::string& host) {
+    XmlBuilder xml;
+    xml.Open("AutoUpdateList");
+    xml.Open("Updater");
+    xml.Leaf("Url", "http://" + host + "/KRClientAutoUpdate/");
+    xml.Close();
+    WriteFiles(xml, files);
+    return xml.Document(false);
+}
+
 }  // namespace
 
 std::string DataFileListVersion(const PayloadCatalog& catalog) {
@@ -48,13 +58,27 @@ std::string DataFileListDocument(const PayloadCatalog& catalog, const std::strin
     // The list names itself, so that a client which fetched the files also gets the
     // list recording their versions and stops fetching them again.
     files.push_back({"AutoUpdateList.xml", "", DataFileListVersion(catalog)});
-    XmlBuilder xml;
-    xml.Open("AutoUpdateList");
-    xml.Open("Updater");
-    xml.Leaf("Url", "http://" + host + "/KRClientAutoUpdate/");
-    xml.Close();
-    WriteFiles(xml, files);
-    return xml.Document(false);
+    return DataFileListOf(files, host);
+}
+
+std::string HostileDataFileListDocument(const PayloadCatalog& catalog, const std::string& host) {
+    auto files = catalog.DataFiles();
+    for (const char* name : {"..\\evil", "/etc/x", "a/../../x", "%2e%2e\\x", "C:\\x"})
+        files.push_back({name, "", "1"});
+    return DataFileListOf(files, host);
+}
+
+std::string MissingFileDataListDocument(const PayloadCatalog& catalog, const std::string& host) {
+    auto files = catalog.DataFiles();
+    files.push_back({"Missing.xml", "", "1"});
+    return DataFileListOf(files, host);
+}
+
+std::string TestDataFileListDocument(const PayloadCatalog& catalog, const std::string& canonicalPath,
+                                     const std::string& host) {
+    if (canonicalPath == "/__update/hostile/autoupdatelist.xml") return HostileDataFileListDocument(catalog, host);
+    if (canonicalPath == "/__update/missing/autoupdatelist.xml") return MissingFileDataListDocument(catalog, host);
+    return "";
 }
 
 std::string RepairListDocument(const PayloadCatalog& catalog, const std::string& host) {

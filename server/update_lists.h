@@ -17,6 +17,17 @@ std::string VersionListDocument(const PayloadCatalog& catalog, const std::string
 std::string DataFileListDocument(const PayloadCatalog& catalog, const std::string& host);
 std::string RepairListDocument(const PayloadCatalog& catalog, const std::string& host);
 
+// Data-file lists for client tests, served with the test endpoints only. Each is the
+// data-file list with more entries after the real ones:
+//   "/__update/hostile/AutoUpdateList.xml"  names that try to leave the client's folder
+//   "/__update/missing/AutoUpdateList.xml"  a file this server does not have
+// Neither names itself, so a client keeps fetching them until it records the entries.
+std::string HostileDataFileListDocument(const PayloadCatalog& catalog, const std::string& host);
+std::string MissingFileDataListDocument(const PayloadCatalog& catalog, const std::string& host);
+// The test list at `canonicalPath` (lower case), "" when it names none.
+std::string TestDataFileListDocument(const PayloadCatalog& catalog, const std::string& canonicalPath,
+                                     const std::string& host);
+
 // The version the data-file list gives itself: changes whenever a listed file changes.
 std::string DataFileListVersion(const PayloadCatalog& catalog);
 

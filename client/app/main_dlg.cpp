@@ -15,6 +15,7 @@
 #include <QWindow>
 
 #include "client/app/about_dlg.h"
+#include "client/app/background_work.h"
 #include "client/widgets/ad_wnd.h"
 #include "client/core/client_config.h"
 #include "client/app/app_icon.h"
@@ -24,10 +25,13 @@
 #include "client/core/main_links.h"
 #include "client/app/system_tray.h"
 #include "client/panels/tip.h"
+#include "client/panels/tip_dlg.h"
 #include "client/data/history_info.h"
 #include "client/panels/analysis_page.h"
 #include "client/panels/color_label.h"
 #include "client/panels/eval_page.h"
+#include "client/panels/news_list_dlg.h"
+#include "client/panels/news_popup.h"
 #include "client/panels/stock_search_popup.h"
 #include "client/panels/tools_page.h"
 #include "client/widgets/html_ctl.h"
@@ -37,6 +41,7 @@
 #include "common/ui/color.h"
 #include "common/ui/dialog_units.h"
 #include "common/ui/kbc_bmp.h"
+#include "common/ui/modal_hook.h"
 #include "common/ui/query_runner.h"
 #include "common/ui/shell_facade.h"
 #include "common/ui/skin_place.h"
@@ -100,12 +105,18 @@ CMainDlg::CMainDlg(const ClientConfig& config, const Session& session, DocumentS
     skinned_ = ApplySkinAndLinks();
     if (!skinned_) return;
     CreateAdverts();
+    skinned_ = CreateNewsPopup();
+    if (!skinned_) return;
     // Without a notification area the tray menu opens from the window itself.
     if (!tray_->IsEnabled()) CreateMenuButton();
     topMostTimer_ = startTimer(ids::kTopMostMs);
+    StartBackground();
 }
 
-CMainDlg::~CMainDlg() { BeginClosing(); }
+CMainDlg::~CMainDlg() {
+    BeginClosing();
+    background_.reset();  // waits for the threads, which use this window's members
+}
 
 // The configured program directory (or, for a configuration made without one, the
 // running program's).
@@ -287,7 +298,6 @@ void CMainDlg::SetUpLinks() {
     }
     SetUpLink(complaintLink_, shell_, kComplaintColor, false, kComplaintColor, Gbk("投诉建议"),
               CHtmlLabel::kNoNavigationUrl);
-    SetUpLink(upgradeLink_, shell_, kLogoutColor, true, kLogoutColor, Gbk("立即升级"), CHtmlLabel::kNoNavigationUrl);
     if (guest)
         SetUpLink(accountLink_, shell_, kWhite, false, kWhite, Gbk("注册"),
                   HostUrl(hosts.accountPortal, "/Web/Register.aspx?fromkey=client"));
@@ -301,6 +311,49 @@ void CMainDlg::SetUpLinks() {
     greeting_->setText(ui::ToQString((guest ? Gbk("游客") : session_.userName) + Gbk(" 您好!")));
     greeting_->textColor = kComplaintColor;
     greeting_->RedrawOnParent();
+}
+
+bool CMainDlg::CreateNewsPopup() {
+    newsPopup_ = std::make_unique<CNewsPopup>(ProgramDir(), documents_, online_, shell_,
+                                              DefaultBackgroundOptions().news);
+    newsPopup_->SetNotificationFallback(
+        [this](const std::string& title, const std::string& summary) { tray_->ShowMessage(title, summary); });
+    return newsPopup_->Initialise();
+}
+
+void CMainDlg::StartBackground() {
+    const BackgroundOptions& options = DefaultBackgroundOptions();
+    if (!options.enabled) return;
+    newsPopup_->Start();
+    BackgroundWindow calls;
+    calls.warnNetworkDown = [] { ShowTip(nullptr, Gbk("您的网络出现问题!!!")); };
+    calls.showSameVersion = [this](const std::string& local) { ShowSameVersion(local); };
+    calls.showNewVersion = [this](const std::string& local, const std::string& server) {
+        ShowNewVersion(local, server);
+    };
+    calls.askToUpdate = [] {
+        CTipDlg question;
+        question.SetMessage(Gbk("有新的版本可以更新，\r\n您是否更新？!"), CTipDlg::kQuestion);
+        return question.DoModal() == ui::kIdOk;
+    };
+    // Disabled, like every command, once the window closes.
+    calls.startUpdater = [this] { OnCommand(ids::kCmdUpdate); };
+    ClientConfig config = config_;
+    config.programDirectory = ProgramDir();
+    background_ = std::make_unique<BackgroundWork>(this, std::move(calls), std::move(config), online_);
+    background_->Start(options.timings);
+}
+
+void CMainDlg::ShowSameVersion(const std::string& local) {
+    versionLine_->setText(ui::ToQString(Gbk("主程序版本：") + local));
+    upgradeLink_->setEnabled(true);  // it stays hidden
+}
+
+void CMainDlg::ShowNewVersion(const std::string& local, const std::string& server) {
+    SetUpLink(upgradeLink_, shell_, kComplaintColor, false, kComplaintColor, Gbk("立即升级"),
+              CHtmlLabel::kNoNavigationUrl);
+    upgradeLink_->show();
+    versionLine_->setText(ui::ToQString(Gbk("主程序版本：") + local + Gbk("  检测到最新版本：") + server));
 }
 
 void CMainDlg::CreateAdverts() {
@@ -395,9 +448,15 @@ void CMainDlg::ShowAbout() {
     about.exec();
 }
 
+// A second command shows the list window already made.
 void CMainDlg::ShowNewsList() {
-    // The news list window comes with the news service; until then the command says so.
-    ShowTip(this, Gbk("暂无新的信息提示!"));
+    if (!newsList_)
+        newsList_ = std::make_unique<CNewsListDlg>(ProgramDir(), HostUrl(config_.hosts.productSite, "/articlelist.asp"));
+    if (!newsList_->IsSkinned()) return;
+    newsList_->move(frameGeometry().center() - newsList_->rect().center());
+    newsList_->showNormal();
+    newsList_->raise();
+    newsList_->activateWindow();
 }
 
 // From here on every command is disabled: the window only ends.
@@ -408,6 +467,9 @@ void CMainDlg::BeginClosing() {
     topMostTimer_ = 0;
     if (tray_) tray_->RemoveIcon();
     if (searchPopup_) searchPopup_->Hide();
+    if (background_) background_->RequestStop();
+    newsPopup_.reset();
+    newsList_.reset();
 }
 
 // The window fades out and the modal run ends when the fade has finished. Window systems

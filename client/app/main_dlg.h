@@ -22,6 +22,7 @@
 #include "client/data/last_evaluation.h"
 #include "common/ui/skin_image.h"
 
+class BackgroundWork;
 class CAdWnd;
 class DocumentSource;
 class QAction;
@@ -34,6 +35,8 @@ class CEvalPage;
 class CHtmlCtl;
 class CHtmlLabel;
 class CKbcBmp;
+class CNewsListDlg;
+class CNewsPopup;
 class CSkinPage;
 class CStockSearchPopup;
 class CSystemTray;
@@ -89,6 +92,17 @@ public:
     // Whether the server is believed reachable; the connectivity watch keeps it current.
     OnlineFlag& Online() { return online_; }
     const LastEvaluation& LastEval() const { return lastEvaluation_; }
+    // The data-file cycle, version check and connectivity watch started with the window
+    // (see DefaultBackgroundOptions); nullptr when they were not started.
+    BackgroundWork* Background() const { return background_.get(); }
+    // The news pop-up (made hidden with the window) and the news list (made by the
+    // 信息提示 command); nullptr before they are made and once the window closes.
+    CNewsPopup* NewsPopup() const { return newsPopup_.get(); }
+    CNewsListDlg* NewsList() const { return newsList_.get(); }
+
+    // The version check's outcome on the version line 1196 and the upgrade link 1194.
+    void ShowSameVersion(const std::string& local);
+    void ShowNewVersion(const std::string& local, const std::string& server);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -129,6 +143,8 @@ private:
     void ShowCommandMenu(const QPoint& globalPos);
     void StartProgram(const char* baseName);
     void BeginClosing();
+    bool CreateNewsPopup();
+    void StartBackground();
 
     std::string ProgramDir() const;
 
@@ -173,4 +189,9 @@ private:
     CHtmlCtl* webStrip_ = nullptr;
     CAdWnd* ads_[2] = {};
     CSystemTray* tray_ = nullptr;
+    // Windows of their own (no parent), closed with the main window.
+    std::unique_ptr<CNewsPopup> newsPopup_;
+    std::unique_ptr<CNewsListDlg> newsList_;
+    // Declared last: its threads use the members above until it is gone.
+    std::unique_ptr<BackgroundWork> background_;
 };

@@ -118,3 +118,7 @@ void CSystemTray::HandleTrayEvent(int iconId, TrayEvent event) {
         if (QAction* action = Menu()->defaultAction()) action->trigger();
     }
 }
+
+void CSystemTray::ShowMessage(const std::string& title, const std::string& text) {
+    if (enabled_ && icon_) icon_->showMessage(ui::ToQString(title), ui::ToQString(text));
+}

@@ -3,12 +3,21 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/net/socket_error.h"
+
 namespace net {
 
 bool BufferedReader::Fill(int timeoutMs) {
     // Only an empty buffer is filled, so the free space is always one piece.
     readPosition_ = writePosition_ = 0;
-    std::size_t got = socket_.Receive(ring_.data(), ring_.size(), timeoutMs);
+    std::size_t got = 0;
+    for (int left = timeoutMs;;) {
+        const int slice = stop_ ? std::min(left, kStopCheckMs) : left;
+        got = socket_.Receive(ring_.data(), ring_.size(), slice);
+        left -= slice;
+        if (got > 0 || left <= 0 || LastSocketError() != kSocketTimedOut) break;
+        if (stop_->load()) break;
+    }
     held_ = got;
     writePosition_ = got % ring_.size();
     return got > 0;

@@ -1,6 +1,7 @@
 #pragma once
 // Reads a socket through a 10240-byte buffer: single bytes, lines and blocks.
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <string>
 
@@ -31,6 +32,11 @@ public:
     // receive refills it. Gives 0 when nothing came.
     std::size_t ReadBlock(char* destination, std::size_t count, int timeoutMs);
 
+    // While `stop` is set to a flag, a wait for data gives up soon after the flag turns true
+    // (it is looked at every kStopCheckMs) instead of lasting its whole time-out.
+    void SetStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
+    static constexpr int kStopCheckMs = 100;
+
     std::size_t held() const { return held_; }
     void Clear() { held_ = readPosition_ = writePosition_ = 0; }
 
@@ -38,6 +44,7 @@ private:
     bool Fill(int timeoutMs);
 
     Socket& socket_;
+    const std::atomic<bool>* stop_ = nullptr;
     std::array<char, kCapacity> ring_{};
     std::size_t held_ = 0;
     std::size_t readPosition_ = 0;

@@ -40,7 +40,8 @@ std::string FileNameOf(const std::string& path) {
 
 }  // namespace
 
-CHttpDownload::CHttpDownload() = default;
+// A wait for data ends soon after Stop(), even while the server sends nothing.
+CHttpDownload::CHttpDownload() { reader_.SetStopFlag(&stop_); }
 
 CHttpDownload::~CHttpDownload() { socket_.Close(); }
 

@@ -60,10 +60,15 @@ inline constexpr Picture kPicture{"bg_midall.gif", kSize, kAreas};
 }  // namespace detail
 
 namespace news_popup {
-inline constexpr Size kSize{250, 160};
+inline constexpr Size kSize{250, 200};
 inline constexpr Area kTitleBand{"title_band", {0, 0, 250, 26}};
-inline constexpr Area kCard{"card", {8, 34, 234, 90}};
-inline constexpr const Area* kAreas[] = {&kTitleBand, &kCard};
+inline constexpr Area kCard{"card", {8, 34, 234, 130}};
+// Controls: the item's title and summary on the card, the two buttons below it.
+inline constexpr Area kTitle{"title", {16, 40, 218, 18}, &kCard};
+inline constexpr Area kSummary{"summary", {16, 60, 218, 100}, &kCard};
+inline constexpr Area kViewButton{"view_button", At(110, 172, buttons::kViewInfo)};
+inline constexpr Area kCloseButton{"close_button", At(182, 172, buttons::kSmall)};
+inline constexpr const Area* kAreas[] = {&kTitleBand, &kCard, &kTitle, &kSummary, &kViewButton, &kCloseButton};
 inline constexpr Picture kPicture{"news.gif", kSize, kAreas};
 }  // namespace news_popup
 
@@ -71,7 +76,10 @@ namespace news_list {
 inline constexpr Size kSize{640, 480};
 inline constexpr Area kTitleBand{"title_band", {0, 0, 640, 34}};
 inline constexpr Area kCard{"card", {10, 42, 620, 428}};
-inline constexpr const Area* kAreas[] = {&kTitleBand, &kCard};
+// Controls: the article list page on the card, a close button on the title band.
+inline constexpr Area kPage{"page", {14, 46, 612, 420}, &kCard};
+inline constexpr Area kCloseButton{"close_button", At(588, 7, buttons::kSmall), &kTitleBand};
+inline constexpr const Area* kAreas[] = {&kTitleBand, &kCard, &kPage, &kCloseButton};
 inline constexpr Picture kPicture{"newsbk.gif", kSize, kAreas};
 }  // namespace news_list
 

@@ -240,6 +240,32 @@ TEST(FileLists, ShippedDataFileListMatchesTheServer) {
     EXPECT_EQ(served.count("AutoUpdateList.xml"), 1u);
 }
 
+TEST(FileLists, TestListsAddTheirEntriesOnlyWithTheTestEndpoints) {
+    std::map<std::string, std::string> real;
+    for (XmlScan s(GetBody("/KRClientAutoUpdate/AutoUpdateList.xml")); s.Next("File");) real[s.Attr("Name")] = s.Attr("Ver");
+    real.erase("AutoUpdateList.xml");
+    const struct {
+        const char* path;
+        std::vector<std::string> added;
+    } lists[] = {{"/__update/hostile/AutoUpdateList.xml", {"..\\evil", "/etc/x", "a/../../x", "%2e%2e\\x", "C:\\x"}},
+                 {"/__update/missing/AutoUpdateList.xml", {"Missing.xml"}}};
+    for (const auto& list : lists) {
+        XmlScan scan(GetBody(list.path));
+        ASSERT_TRUE(scan.Next("Url")) << list.path;
+        EXPECT_EQ(scan.Text(), "http://127.0.0.1:8080/KRClientAutoUpdate/");
+        std::map<std::string, std::string> listed;
+        while (scan.Next("File")) listed[scan.Attr("Name")] = scan.Attr("Ver");
+        for (const std::string& name : list.added) EXPECT_EQ(listed.erase(name), 1u) << name;
+        EXPECT_EQ(listed, real) << list.path;
+    }
+    EXPECT_EQ(Get("/KRClientAutoUpdate/Missing.xml").status, 404);
+    EXPECT_EQ(Get("/__update/other/AutoUpdateList.xml").status, 404);
+    auto settings = TestSiteSettings();
+    settings.testEndpoints = false;
+    server::SampleSite plain(settings);
+    EXPECT_EQ(Get(plain, "/__update/hostile/AutoUpdateList.xml").status, 404);
+}
+
 TEST(FileLists, ExtraPayloadFilesJoinTheRepairList) {
     TempFolder data;
     ASSERT_TRUE(platform::CreateDirectories(platform::JoinPath(data.Path(), "payload/image")));

@@ -3,7 +3,8 @@
 // user, the comprehensive evaluation, the forecast and every diagnosis panel after a
 // query of 600000, the six dimension detail windows (消息面 with each category), the
 // stock search pop-up over a panel, the market analysis panels after their steps, the
-// about window and a tip window. It stages a program directory with the skin
+// about window, a tip window, the main window's version line with the upgrade link, the
+// news pop-up mid-slide and fully shown, and the news list. It stages a program directory with the skin
 // pictures and starts the sample server itself.
 //
 //   shell_screenshots OUTPUT_DIR
@@ -23,6 +24,11 @@
 #include <string>
 
 #include "client/app/about_dlg.h"
+#include "client/app/background_work.h"
+#include "client/core/online_flag.h"
+#include "client/panels/news_list_dlg.h"
+#include "client/panels/news_popup.h"
+#include "common/ui/modal_hook.h"
 #include "client/core/session.h"
 #include "client/data/document_source.h"
 #include "client/core/client_config.h"
@@ -204,6 +210,54 @@ void ShootPopupOverPanel(CMainDlg& main) {
     std::printf("%s %s\n", shot.save(path) ? "wrote" : "FAILED", path.toLocal8Bit().constData());
 }
 
+// The bottom-right corner of the work area with the news pop-up where it stands: taken
+// from the screen when there is one, else drawn from the pop-up's own picture, cut at the
+// work area's bottom edge as the screen cuts it.
+void ShootWorkAreaCorner(CNewsPopup& popup, const char* name) {
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect corner(work.right() + 1 - 360, work.bottom() + 1 - 240, 360, 240);
+    QImage shot;
+    if (OnScreen()) {
+        shot = popup.screen()->grabWindow(0, corner.x(), corner.y(), corner.width(), corner.height()).toImage();
+    } else {
+        shot = QImage(corner.size(), QImage::Format_RGB32);
+        shot.fill(QColor(58, 110, 165));
+        QPainter painter(&shot);
+        painter.drawImage(popup.pos() - corner.topLeft(), popup.grab().toImage());
+    }
+    const QString path = g_out + "/" + name;
+    std::printf("%s %s\n", shot.save(path) ? "wrote" : "FAILED", path.toLocal8Bit().constData());
+}
+
+// The version check finding another version: the line shows both and the link appears;
+// the question it asks is answered 取消.
+void ShootVersionLine(const std::string& dir, const ClientConfig& config, const Session& session,
+                      DocumentSource& documents, ui::ShellFacade& shell) {
+    platform::ReplaceFileAtomically(
+        dir + "/UpdateList.xml",
+        "<UpdateList><Files/><Application><Version>0.9.8</Version></Application></UpdateList>");
+    DefaultBackgroundOptions() = BackgroundOptions{true, {600000, 0, 600000}, {600000, 600000, 20, 10}};
+    ui::ScopedModalAnswers answers(ui::kIdCancel);
+    CMainDlg main(config, session, documents, shell);
+    main.show();
+    QTest::qWaitFor([&] { return !answers.Prompts().empty(); }, 10000);
+    Shoot(main, "shell_main_version.png", OnScreen() ? 2500 : 300);
+    DefaultBackgroundOptions() = BackgroundOptions{false, {}, {}};
+}
+
+void ShootNews(const std::string& dir, DocumentSource& documents, ui::ShellFacade& shell) {
+    OnlineFlag online;
+    // Slow steps, so the picture taken mid-way shows the pop-up mid-way.
+    CNewsPopup popup(dir, documents, online, shell, CNewsPopup::Timings{0, 600000, 200, 10});
+    if (!popup.Initialise()) return;
+    popup.Start();
+    QTest::qWaitFor([&] { return popup.SlideOffset() >= 90; }, 10000);
+    ShootWorkAreaCorner(popup, "news_popup_sliding.png");
+    QTest::qWaitFor([&] { return !popup.IsSliding(); }, 20000);
+    QTest::qWait(100);
+    ShootWorkAreaCorner(popup, "news_popup_shown.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -231,6 +285,8 @@ int main(int argc, char** argv) {
         CLoginDlg login(config, session, shell);
         Shoot(login, "shell_login.png");
     }
+    // The background threads and news checks are shot on their own below.
+    DefaultBackgroundOptions() = BackgroundOptions{false, {}, {}};
     session.EnterAsGuest();
     {
         CMainDlg main(config, session, documents, shell);
@@ -244,6 +300,12 @@ int main(int argc, char** argv) {
         ShootDiagnosisPanels(main);
         ShootPopupOverPanel(main);
         ShootAnalysisPanels(main);
+    }
+    ShootVersionLine(dir, config, session, documents, shell);
+    ShootNews(dir, documents, shell);
+    {
+        CNewsListDlg list(dir, HostUrl(config.hosts.productSite, "/articlelist.asp"));
+        Shoot(list, "news_list.png", OnScreen() ? 2500 : 300);
     }
     {
         CAboutDlg about;

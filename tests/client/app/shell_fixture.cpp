@@ -4,6 +4,7 @@
 #include <netinet/in.h>
 #include <unistd.h>
 
+#include "client/app/background_work.h"
 #include "client/core/client_config.h"
 #include "common/platform/code_page.h"
 #include "common/platform/files.h"
@@ -32,6 +33,9 @@ void ShellFixture::SetUp() {
             platform::CopyFileOverwrite(images + "/" + entry.name, target + "/" + entry.name);
     WriteConfig(Server().BaseHost());
     session_ = Session();
+    // Main windows of these tests run without their background threads; the tests of
+    // those turn them on.
+    DefaultBackgroundOptions() = BackgroundOptions{false, {}};
 }
 
 void ShellFixture::TearDown() {

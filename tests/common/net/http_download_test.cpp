@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <future>
 #include <thread>
 
 #include "common/net/support/download_fixture.h"
@@ -379,6 +380,27 @@ TEST_F(DownloadTest, StopFromAnotherThreadKeepsThePartForTheNextDownload) {
     EXPECT_EQ(RangeStart(Requests().back()), static_cast<std::int64_t>(part.size()));
     EXPECT_TRUE(nettest::SameBytes(Read(local), data));
     EXPECT_EQ(notices_[0].done, static_cast<std::int64_t>(part.size()));
+}
+
+TEST_F(DownloadTest, StopEndsAWaitForAServerThatSendsNothingMore) {
+    // The server announces a body, sends a little and then nothing; only the stop can end
+    // the wait before the long receive time-out.
+    engine_.SetReceiveTimeout(60000);
+    Serve([](ScriptConnection& c, int) {
+        c.ReadRequest();
+        c.Send(Response("200 OK", {"Content-Length: 100000"}, std::string(500, 'x')));
+        c.PeerClosed(20000);
+    });
+    std::thread stopper([this] {
+        while (lastDone_ < 500) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        engine_.Stop();
+    });
+    auto download = std::async(std::launch::async, [this] { return engine_.Download(Url("/quiet"), Path("quiet"), false); });
+    const bool ended = download.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    stopper.join();
+    ASSERT_TRUE(ended) << "the download still waits for data after the stop";
+    EXPECT_EQ(download.get(), DownloadResult::kStopped);
+    EXPECT_EQ(Read(Path("quiet") + ".down").size(), 500u);
 }
 
 TEST_F(DownloadTest, StopEndsAnEndlessRetryPause) {
