@@ -5,6 +5,8 @@
 // shows a message: failures come back as false, the empty text or "0.00".
 #include <string>
 
+#include "client/core/fee_schedule.h"
+
 class CClientUtil {
 public:
     CClientUtil() = default;
@@ -38,6 +40,19 @@ public:
     // Profit or loss of selling `quantity` bought at buyPrice at sellPrice, after fees.
     std::string TradeProfit(const std::string& code, const std::string& buyPrice,
                             const std::string& sellPrice, const std::string& quantity) const;
+
+    // The same under the current schedule (fee_schedule.h) with the broker's commission.
+    // The market of a six-digit code: Shanghai 60xxxx and 688xxx, Shenzhen 00xxxx and
+    // 30xxxx, Beijing 4xxxxx, 8xxxxx and 92xxxx; None for anything else.
+    StockMarket MarketOf(const std::string& code) const;
+    // The lowest price, rounded up to the cent, at which selling the whole quantity
+    // covers the purchase and the costs of both sides; "0.00" for a code outside the two
+    // supported markets or input that cannot be computed.
+    std::string BreakEvenPrice(const std::string& code, const std::string& buyPrice,
+                               const std::string& quantity, const CommissionTerms& terms) const;
+    std::string TradeProfit(const std::string& code, const std::string& buyPrice,
+                            const std::string& sellPrice, const std::string& quantity,
+                            const CommissionTerms& terms) const;
 
     // Deletes everything inside `directory` and keeps the folder itself.
     void DeleteDirContents(const std::string& directory) const;
