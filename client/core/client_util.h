@@ -20,6 +20,10 @@ public:
     // 200, "ok" for status 200 with an empty body, the empty text otherwise.
     std::string PostForm(const std::string& host, const std::string& path,
                          const std::string& body) const;
+    // The same, also telling whether the server answered at all: `reached` is false when
+    // it could not be reached or its answer was cut short.
+    std::string PostForm(const std::string& host, const std::string& path,
+                         const std::string& body, bool& reached) const;
 
     // Form encoding byte by byte: ASCII letters and digits stay, white space becomes '+',
     // every other byte becomes "%XX" in upper-case hex (so each GBK byte is escaped).
