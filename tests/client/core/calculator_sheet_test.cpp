@@ -1,6 +1,7 @@
 // The calculator's arithmetic under both fee schedules, row by row and in total.
 #include <gtest/gtest.h>
 
+#include "client/core/calculator_note.h"
 #include "client/core/calculator_sheet.h"
 #include "client/core/client_util.h"
 #include "client/core/gbk.h"
@@ -129,6 +130,22 @@ TEST(CalculatorSheet, CommissionTermsOutsideTheRulesFallBackToTheDefaults) {
     EXPECT_EQ(terms.minimum, 5);
     EXPECT_EQ(sheet.commissionPercent, "0.025");
     EXPECT_EQ(sheet.minimumCommission, "5");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CalculatorNote, TellsTheScheduleInUseWithTheBrokersTerms) {
+    CalculatorSheet sheet;
+    EXPECT_EQ(ScheduleNote(sheet).rfind(Gbk("说明：沪A：印花税: 1‰；佣金: 3‰"), 0), 0u);
+    EXPECT_NE(ScheduleNote(sheet).find(Gbk("\r\n深A：印花税: 1‰；佣金: 3‰，不足5元按5元收。")), std::string::npos);
+    sheet.schedule = FeeSchedule::Current;
+    sheet.commissionPercent = "0.02";
+    sheet.minimumCommission = "5";
+    EXPECT_NE(ScheduleNote(sheet).find(Gbk("佣金：买卖各0.02%，不足5元按5元收；")), std::string::npos);
+    sheet.minimumCommission = "0";
+    EXPECT_NE(ScheduleNote(sheet).find(Gbk("佣金：买卖各0.02%，不设最低；")), std::string::npos);
 }
 
 }  // namespace
