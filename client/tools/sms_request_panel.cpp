@@ -29,6 +29,7 @@ CSmsRequestPanel::CSmsRequestPanel(const ClientConfig& config, ui::ShellFacade& 
     link_->SetFont(font);
     ui::Place(link_, layout::kLink);
     link_->SetBkMode(CHtmlLabel::kTransparentMode);
+    link_->SetAlign(CHtmlLabel::kAlignLeft | CHtmlLabel::kAlignVCenter);
     link_->SetHyperlink(ui::FromQString(QStringLiteral("大机构系统")), HostUrl(config.hosts.productSite, "/"));
     AddLabel(this, QStringLiteral("的短线量能扫描和分析，选出短线主力活动异常的个股和投资者共享"),
              tool_widgets::kCaptionColour, layout::kOffer);

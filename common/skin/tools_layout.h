@@ -89,9 +89,10 @@ static_assert(kContent.rect.Right() <= kSize.w, "the form fits the panel");
 // 明日是谁: the offer, the phone entry and the notice.
 namespace sms {
 inline constexpr int kLineTop = 40;
-inline constexpr Area kLead{"lead", {40, kLineTop, 30, 20}};
-inline constexpr Area kLink{"link", {70, kLineTop, 74, 20}};
-inline constexpr Area kOffer{"offer", {144, kLineTop, 620, 20}};
+// The offer reads as one line: the link holds its five characters of 12 pixels exactly.
+inline constexpr Area kLead{"lead", {40, kLineTop, 26, 20}};
+inline constexpr Area kLink{"link", {66, kLineTop, 62, 20}};
+inline constexpr Area kOffer{"offer", {128, kLineTop, 640, 20}};
 inline constexpr Area kPrompt{"prompt", {40, 96, 160, 22}};
 inline constexpr Area kPhone{"phone", {204, 96, 150, 22}};
 inline constexpr Area kSubmitButton{"submit_button", At(366, 96, buttons::kAction)};
