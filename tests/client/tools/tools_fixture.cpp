@@ -4,15 +4,12 @@
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 #include "common/ui/query_runner.h"
+#include "support/test_pictures.h"
 
 void ToolsFixture::SetUp() {
     dir_ = platform::MakeTempDirectory("tools_panel_test");
     platform::SetProgramDirectoryForTesting(dir_);
-    const std::string images = std::string(QUORVEL_SOURCE_DIR) + "/assets/image";
-    platform::CreateDirectories(dir_ + "/image");
-    for (const platform::DirectoryEntry& entry : platform::ListDirectory(images))
-        if (!entry.isDirectory)
-            platform::CopyFileOverwrite(images + "/" + entry.name, dir_ + "/image/" + entry.name);
+    test_pictures::CopySkinPictures(QUORVEL_SOURCE_DIR, dir_);
     config_.programDirectory = dir_;
     answers_ = std::make_unique<ui::ScopedModalAnswers>();
 }
