@@ -5,7 +5,9 @@
 
 #include "client/core/calculator_file.h"
 #include "client/core/calculator_note.h"
+#include "client/core/gbk.h"
 #include "client/panels/color_label.h"
+#include "client/panels/tip.h"
 #include "client/tools/tool_widgets.h"
 #include "common/platform/log.h"
 #include "common/skin/tools_layout.h"
@@ -38,9 +40,7 @@ void MarkReadOnly(QLineEdit* edit) {
 
 }  // namespace
 
-CCalculatorPanel::CCalculatorPanel(QWidget* parent) : QWidget(parent) {
-    setObjectName(QString::number(kDialogId));
-    resize(skin::tools::kSize.w, skin::tools::kSize.h);
+CCalculatorPanel::CCalculatorPanel(QWidget* parent) : CToolPanel(kDialogId, parent) {
 
     for (std::size_t column = 0; column < kTradeFieldCount; ++column) {
         const skin::Area caption{kFieldNames[column], layout::Caption(static_cast<int>(column))};
@@ -56,16 +56,10 @@ CCalculatorPanel::CCalculatorPanel(QWidget* parent) : QWidget(parent) {
     }
 
     AddLabel(this, QStringLiteral("单位：0.01元，股"), tool_widgets::kNoteColour, layout::kUnitNote);
-    calculateButton_ = new CKbcBmp(this);
-    calculateButton_->setObjectName(QStringLiteral("calculate"));
-    calculateButton_->setText(QStringLiteral("确认计算"));
-    ui::Place(calculateButton_, layout::kCalculateButton);
-    calculateButton_->SetImage("image\\qrjs.gif", ui::kPureBlue);
-    saveButton_ = new CKbcBmp(this);
-    saveButton_->setObjectName(QStringLiteral("save"));
-    saveButton_->setText(QStringLiteral("保存数据"));
-    ui::Place(saveButton_, layout::kSaveButton);
-    saveButton_->SetImage("image\\bcsj.gif", ui::kPureBlue);
+    calculateButton_ = tool_widgets::AddImageButton(this, QStringLiteral("calculate"), QStringLiteral("确认计算"),
+                                                    layout::kCalculateButton, "image\\qrjs.gif");
+    saveButton_ = tool_widgets::AddImageButton(this, QStringLiteral("save"), QStringLiteral("保存数据"),
+                                               layout::kSaveButton, "image\\bcsj.gif");
     AddLabel(this, QStringLiteral("总盈亏"), tool_widgets::kCaptionColour, layout::kTotalCaption);
     total_ = tool_widgets::AddEdit(this, QStringLiteral("total"), layout::kTotal);
     MarkReadOnly(total_);
@@ -107,6 +101,7 @@ bool CCalculatorPanel::Save() {
     if (SaveCalculatorSheet(ReadSheet())) return true;
     platform::Log(platform::LogLevel::Warning, "quorvel.ui",
                   "the calculator rows could not be saved to " + std::string(kCalculatorFileName));
+    ShowTip(this, Gbk("数据保存失败，请确认程序目录可以写入!"));
     return false;
 }
 

@@ -4,18 +4,17 @@
 // 确认计算 to compute the rows and the total, 保存数据 to keep them in ClcltdDataInfo.xml,
 // and the fee schedule in use with the broker's terms and the note that spells it out.
 // The rows are loaded from the file when the panel is made.
-#include <QWidget>
-
 #include <array>
 
 #include "client/core/calculator_sheet.h"
+#include "client/tools/tool_panel.h"
 
 class CColorLabel;
 class CKbcBmp;
 class QComboBox;
 class QLineEdit;
 
-class CCalculatorPanel : public QWidget {
+class CCalculatorPanel : public CToolPanel {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 156;
@@ -27,7 +26,8 @@ public:
 
     // 确认计算: computes every row that passes the tests and the total.
     void Calculate();
-    // 保存数据: false when the file could not be written (the old one is then intact).
+    // 保存数据: false, with a tip saying so, when the file could not be written (the old
+    // one is then intact).
     bool Save();
 
     QLineEdit* Field(std::size_t row, TradeField field) const;

@@ -30,11 +30,9 @@ QComboBox* AddCombo(QWidget* parent, int id, const std::vector<std::string>& ite
 }  // namespace
 
 CExpertQuestionPanel::CExpertQuestionPanel(const ClientConfig& config, QWidget* parent)
-    : QWidget(parent),
+    : CToolPanel(kDialogId, parent),
       host_(config.hosts.communityServer),
       page_(this, layout::kPage, HostUrl(config.hosts.communityServer, kQuestionPagePath)) {
-    setObjectName(QString::number(kDialogId));
-    resize(skin::tools::kSize.w, skin::tools::kSize.h);
     const ui::ColorRef caption = tool_widgets::kCaptionColour;
 
     AddLabel(this, QStringLiteral("*姓名"), caption, layout::kNameCaption);
@@ -52,11 +50,8 @@ CExpertQuestionPanel::CExpertQuestionPanel(const ClientConfig& config, QWidget* 
     content_ = new QPlainTextEdit(this);
     content_->setObjectName(QString::number(kContentEditId));
     ui::Place(content_, layout::kContent);
-    auto* submit = new CKbcBmp(this);
-    submit->setObjectName(QString::number(kSubmitButtonId));
-    submit->setText(QStringLiteral("提交"));
-    ui::Place(submit, layout::kSubmitButton);
-    submit->SetImage("image\\ljtj.gif", ui::kPureBlue);
+    CKbcBmp* submit = tool_widgets::AddImageButton(this, QString::number(kSubmitButtonId), QStringLiteral("提交"),
+                                                   layout::kSubmitButton, "image\\ljtj.gif");
 
     connect(question_, &QComboBox::currentIndexChanged, this, &CExpertQuestionPanel::QuestionChosen);
     connect(submit, &CKbcBmp::clicked, this, &CExpertQuestionPanel::Submit);

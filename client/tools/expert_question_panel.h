@@ -3,19 +3,18 @@
 // time the panel is shown) beside the question form: name 1111 with the title choice
 // 1123, phone 1114, stock code 1009, price 1116, the common questions 1125, the content
 // 1122 and the submit button 1120, which posts the question to the community server.
-#include <QWidget>
-
 #include <string>
 
 #include "client/core/tool_forms.h"
 #include "client/tools/lazy_web_page.h"
+#include "client/tools/tool_panel.h"
 
 struct ClientConfig;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 
-class CExpertQuestionPanel : public QWidget {
+class CExpertQuestionPanel : public CToolPanel {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 155;

@@ -17,9 +17,7 @@ namespace layout = skin::tools::sms;
 using tool_widgets::AddLabel;
 
 CSmsRequestPanel::CSmsRequestPanel(const ClientConfig& config, ui::ShellFacade& shell, QWidget* parent)
-    : QWidget(parent), host_(config.hosts.communityServer) {
-    setObjectName(QString::number(kDialogId));
-    resize(skin::tools::kSize.w, skin::tools::kSize.h);
+    : CToolPanel(kDialogId, parent), host_(config.hosts.communityServer) {
 
     AddLabel(this, QStringLiteral("根据"), tool_widgets::kCaptionColour, layout::kLead);
     link_ = new CHtmlLabel(this, shell);
@@ -36,11 +34,8 @@ CSmsRequestPanel::CSmsRequestPanel(const ClientConfig& config, ui::ShellFacade& 
 
     AddLabel(this, QStringLiteral("请输入手机号码免费索取"), tool_widgets::kCaptionColour, layout::kPrompt);
     phone_ = tool_widgets::AddEdit(this, QString::number(kPhoneEditId), layout::kPhone);
-    auto* submit = new CKbcBmp(this);
-    submit->setObjectName(QString::number(kSubmitButtonId));
-    submit->setText(QStringLiteral("提交"));
-    ui::Place(submit, layout::kSubmitButton);
-    submit->SetImage("image\\ljtj.gif", ui::kPureBlue);
+    CKbcBmp* submit = tool_widgets::AddImageButton(this, QString::number(kSubmitButtonId), QStringLiteral("提交"),
+                                                   layout::kSubmitButton, "image\\ljtj.gif");
     AddLabel(this, QStringLiteral("（1分钟内收到免费短信回复）"), tool_widgets::kNoteColour, layout::kReplyNote);
     tool_widgets::AddWrappingLabel(
         this, QStringLiteral("说明：一般为短线股，成功率非常高！用以感谢Quorvel用户的忠心支持，仅供独享，严禁转发。"),

@@ -2,9 +2,9 @@
 // CSmsRequestPanel: the 明日是谁 panel of page 辅助. The offer (with the link to the
 // product site's home page), the phone edit 1114 and the submit button 1120, which posts
 // the SMS request to the community server.
-#include <QWidget>
-
 #include <string>
+
+#include "client/tools/tool_panel.h"
 
 struct ClientConfig;
 class CHtmlLabel;
@@ -14,7 +14,7 @@ namespace ui {
 class ShellFacade;
 }
 
-class CSmsRequestPanel : public QWidget {
+class CSmsRequestPanel : public CToolPanel {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 157;

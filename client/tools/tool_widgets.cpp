@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "client/panels/color_label.h"
+#include "common/ui/kbc_bmp.h"
 #include "common/ui/skin_place.h"
 
 namespace tool_widgets {
@@ -37,6 +38,16 @@ QLineEdit* AddEdit(QWidget* parent, const QString& name, const skin::Rect& rect)
 
 QLineEdit* AddEdit(QWidget* parent, const QString& name, const skin::Area& area) {
     return AddEdit(parent, name, area.rect);
+}
+
+CKbcBmp* AddImageButton(QWidget* parent, const QString& name, const QString& text,
+                        const skin::Area& area, const char* picture) {
+    auto* button = new CKbcBmp(parent);
+    button->setObjectName(name);
+    button->setText(text);
+    ui::Place(button, area);
+    button->SetImage(picture, ui::kPureBlue);
+    return button;
 }
 
 }  // namespace tool_widgets

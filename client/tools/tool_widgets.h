@@ -7,6 +7,7 @@
 #include "common/ui/color.h"
 
 class CColorLabel;
+class CKbcBmp;
 class QLineEdit;
 class QWidget;
 
@@ -25,5 +26,10 @@ CColorLabel* AddWrappingLabel(QWidget* parent, const QString& text, ui::ColorRef
 // A line edit at `area`, its objectName `name` (a control id or a descriptive name).
 QLineEdit* AddEdit(QWidget* parent, const QString& name, const skin::Area& area);
 QLineEdit* AddEdit(QWidget* parent, const QString& name, const skin::Rect& rect);
+
+// A skinned button at `area` drawing the strip `picture` ("image\\ljtj.gif") keyed on
+// pure blue; `text` names it for tests and accessibility.
+CKbcBmp* AddImageButton(QWidget* parent, const QString& name, const QString& text,
+                        const skin::Area& area, const char* picture);
 
 }  // namespace tool_widgets

@@ -8,18 +8,13 @@
 namespace layout = skin::tools;
 
 CWebPagePanel::CWebPagePanel(Kind kind, std::string url, QWidget* parent)
-    : QWidget(parent),
+    : CToolPanel(kind == Kind::Live ? kLiveDialogId : kAlmanacDialogId, parent),
       page_(this, kind == Kind::Live ? layout::live::kPage : layout::almanac::kPage, std::move(url)) {
-    setObjectName(QString::number(kind == Kind::Live ? kLiveDialogId : kAlmanacDialogId));
-    resize(layout::kSize.w, layout::kSize.h);
     if (kind != Kind::Live) return;
     tool_widgets::AddLabel(this, QStringLiteral("全球最快最及时的金融动态分析"),
                            tool_widgets::kCaptionColour, layout::live::kCaption);
-    refresh_ = new CKbcBmp(this);
-    refresh_->setObjectName(QString::number(kRefreshButtonId));
-    refresh_->setText(QStringLiteral("刷新"));
-    ui::Place(refresh_, layout::live::kRefreshButton);
-    refresh_->SetImage("image\\sx.gif", ui::kPureBlue);
+    refresh_ = tool_widgets::AddImageButton(this, QString::number(kRefreshButtonId), QStringLiteral("刷新"),
+                                            layout::live::kRefreshButton, "image\\sx.gif");
     connect(refresh_, &CKbcBmp::clicked, this, &CWebPagePanel::Refresh);
 }
 

@@ -2,15 +2,14 @@
 // CWebPagePanel: a panel of page 辅助 that shows one server page: 第一现场 (the live
 // commentary, with its caption and the refresh button 1102) and 老黄历. The page is
 // created and loaded the first time the panel is shown.
-#include <QWidget>
-
 #include <string>
 
 #include "client/tools/lazy_web_page.h"
+#include "client/tools/tool_panel.h"
 
 class CKbcBmp;
 
-class CWebPagePanel : public QWidget {
+class CWebPagePanel : public CToolPanel {
     Q_OBJECT
 public:
     static constexpr int kLiveDialogId = 154;

@@ -1,6 +1,7 @@
 // The 数据计算 panel: the classic cases typed in and computed with its button, the
 // schedule choice and its note, and rows that survive the panel being made again.
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 
 #include "client/panels/color_label.h"
@@ -98,6 +99,33 @@ TEST_F(CalculatorPanelTest, RowsScheduleAndTermsSurviveTheNextStart) {
     ASSERT_TRUE(again.Save());
     CCalculatorPanel third;
     EXPECT_EQ(Shown(third, 0, TradeField::Code), "");
+}
+
+TEST_F(CalculatorPanelTest, ASaveThatFailsSaysSoAndKeepsTheFile) {
+    const std::string path = platform::JoinPath(ProgramDirectory(), "ClcltdDataInfo.xml");
+    const std::string foreign = "<?xml version=\"1.0\"?>\n<Config/>\n";
+    ASSERT_TRUE(platform::ReplaceFileAtomically(path, foreign));
+    CCalculatorPanel panel;
+    Type(panel, 0, {"600000", "10", "1000"});
+    QTest::mouseClick(panel.CalculateButton(), Qt::LeftButton);
+    QTest::mouseClick(panel.SaveButton(), Qt::LeftButton);
+    EXPECT_EQ(Tips(), std::vector<std::string>{"数据保存失败，请确认程序目录可以写入!"});
+    std::string bytes;
+    platform::ReadWholeFile(path, bytes);
+    EXPECT_EQ(bytes, foreign);
+}
+
+TEST_F(CalculatorPanelTest, EscAndEnterInAFieldNeverReachTheWindowAbove) {
+    QDialog window;  // stands for the main window, which Esc or Enter would close
+    auto* panel = new CCalculatorPanel(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QLineEdit* field = panel->Field(0, TradeField::Code);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Escape);
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.result(), 0);
 }
 
 }  // namespace
