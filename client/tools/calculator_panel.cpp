@@ -41,7 +41,6 @@ void MarkReadOnly(QLineEdit* edit) {
 }  // namespace
 
 CCalculatorPanel::CCalculatorPanel(QWidget* parent) : CToolPanel(kDialogId, parent) {
-
     for (std::size_t column = 0; column < kTradeFieldCount; ++column) {
         const skin::Area caption{kFieldNames[column], layout::Caption(static_cast<int>(column))};
         AddLabel(this, QString::fromUtf8(kCaptions[column]), tool_widgets::kCaptionColour, caption)
