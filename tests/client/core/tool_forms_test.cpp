@@ -18,21 +18,6 @@ TEST(ToolForms, QuestionTextsAreBuiltFromCodeAndPriceAsTyped) {
     EXPECT_EQ(QuestionText(12, "600000", "10.5"), "");
 }
 
-TEST(ToolForms, RequiredFieldsAreCheckedNameThenPhoneThenContent) {
-    ExpertQuestion q;
-    EXPECT_EQ(MissingQuestionField(q), Gbk("用户名不能为空!"));
-    q.name = "x";
-    q.content = "y";
-    EXPECT_EQ(MissingQuestionField(q), Gbk("手机号不能为空!"));
-    q.phone = "1";
-    q.content.clear();
-    EXPECT_EQ(MissingQuestionField(q), Gbk("咨询内容不能为空!"));
-    q.content = "y";
-    EXPECT_EQ(MissingQuestionField(q), "");
-    EXPECT_EQ(MissingSmsField(""), Gbk("手机号不能为空!"));
-    EXPECT_EQ(MissingSmsField("13800138000"), "");
-}
-
 TEST(ToolForms, QuestionBodyEncodesEveryFieldSoNoneCanAddAnother) {
     ExpertQuestion q;
     q.name = Gbk("张三");
