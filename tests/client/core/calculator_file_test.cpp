@@ -1,6 +1,8 @@
 // ClcltdDataInfo.xml: rows kept between runs, the rules for partial and cleared rows,
 // the schedule attribute, and saves that never lose the old file.
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -153,6 +155,31 @@ TEST_F(CalculatorFileTest, ASaveThatCannotWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the save claimed success, 3: could not drop rights";
     EXPECT_EQ(Bytes(), before);
     EXPECT_EQ(platform::ListDirectory(directory_).size(), 1u) << "no temporary file left behind";
+}
+
+// A save cut off after a few bytes, as a full disk or a crash would leave it.
+TEST_F(CalculatorFileTest, ASaveCutShortLeavesTheOldFileIntact) {
+    CalculatorSheet sheet = LoadCalculatorSheet();
+    sheet.rows[0] = Filled("600036");
+    ASSERT_TRUE(SaveCalculatorSheet(sheet));
+    const std::string before = Bytes();
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);  // an oversized write then fails with EFBIG
+        const rlimit limit{64, 64};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(3);
+        CalculatorSheet changed = sheet;
+        for (TradeRow& row : changed.rows) row = Filled("000002");
+        ::_exit(SaveCalculatorSheet(changed) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the save claimed success, 3: no size limit";
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(LoadCalculatorSheet().rows[0].fields, Filled("600036").fields);
 }
 
 }  // namespace
