@@ -5,6 +5,8 @@
 // shows a message: failures come back as false, the empty text or "0.00".
 #include <string>
 
+#include "client/core/fee_schedule.h"
+
 class CClientUtil {
 public:
     CClientUtil() = default;
@@ -18,6 +20,10 @@ public:
     // 200, "ok" for status 200 with an empty body, the empty text otherwise.
     std::string PostForm(const std::string& host, const std::string& path,
                          const std::string& body) const;
+    // The same, also telling whether the server answered at all: `reached` is false when
+    // it could not be reached or its answer was cut short.
+    std::string PostForm(const std::string& host, const std::string& path,
+                         const std::string& body, bool& reached) const;
 
     // Form encoding byte by byte: ASCII letters and digits stay, white space becomes '+',
     // every other byte becomes "%XX" in upper-case hex (so each GBK byte is escaped).
@@ -38,6 +44,19 @@ public:
     // Profit or loss of selling `quantity` bought at buyPrice at sellPrice, after fees.
     std::string TradeProfit(const std::string& code, const std::string& buyPrice,
                             const std::string& sellPrice, const std::string& quantity) const;
+
+    // The same under the current schedule (fee_schedule.h) with the broker's commission.
+    // The market of a six-digit code: Shanghai 60xxxx and 688xxx, Shenzhen 00xxxx and
+    // 30xxxx, Beijing 4xxxxx, 8xxxxx and 92xxxx; None for anything else.
+    StockMarket MarketOf(const std::string& code) const;
+    // The lowest price, rounded up to the cent, at which selling the whole quantity
+    // covers the purchase and the costs of both sides; "0.00" for a code outside the two
+    // supported markets or input that cannot be computed.
+    std::string BreakEvenPrice(const std::string& code, const std::string& buyPrice,
+                               const std::string& quantity, const CommissionTerms& terms) const;
+    std::string TradeProfit(const std::string& code, const std::string& buyPrice,
+                            const std::string& sellPrice, const std::string& quantity,
+                            const CommissionTerms& terms) const;
 
     // Deletes everything inside `directory` and keeps the folder itself.
     void DeleteDirContents(const std::string& directory) const;

@@ -1,6 +1,5 @@
-// Trading costs of Shanghai and Shenzhen A shares: stamp tax 0.1% of the sell amount,
-// commission 0.3% per side with a minimum of 5, and for Shanghai a transfer fee of 0.1% per
-// side with a minimum of 1 plus an order fee of 5 per side.
+// Trading costs of Shanghai and Shenzhen A shares under the two fee schedules of
+// fee_schedule.h.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +15,9 @@ constexpr double kTransferFeeRate = 0.001;
 constexpr double kMinimumTransferFee = 1;
 constexpr double kOrderFee = 5;
 
+constexpr double kCurrentStampDutyRate = 0.0005;    // sell side only
+constexpr double kCurrentTransferFeeRate = 0.00001;  // both sides, no minimum
+
 enum class Exchange { Shanghai, Shenzhen, None };
 
 Exchange ExchangeOf(const std::string& code) {
@@ -30,6 +32,9 @@ double AtLeast(double value, double minimum) {
 double Commission(double amount) {
     return AtLeast(amount * kCommissionRate, kMinimumCommission);
 }
+double Commission(double amount, const CommissionTerms& terms) {
+    return AtLeast(amount * terms.rate, terms.minimum);
+}
 double ReadNumber(const std::string& text) {
     return std::atof(text.c_str());
 }
@@ -40,6 +45,16 @@ std::string Format(double value) {
     char text[64];
     std::snprintf(text, sizeof(text), "%.2f", value);
     return text;
+}
+
+// A price rounded up to the cent; the small allowance keeps an exact cent (held as
+// 10.0100000001) from going up a cent.
+double UpToCent(double price) {
+    return std::ceil(price * 100 - 1e-6) / 100;
+}
+
+bool IsSixDigits(const std::string& code) {
+    return code.size() == 6 && CClientUtil().IsDigits(code);
 }
 
 }  // namespace
@@ -82,4 +97,47 @@ std::string CClientUtil::TradeProfit(const std::string& code, const std::string&
                                stampTax + 2 * kOrderFee));
     }
     return Format(gross - (sellCommission + buyCommission + stampTax));
+}
+
+StockMarket CClientUtil::MarketOf(const std::string& code) const {
+    if (!IsSixDigits(code)) return StockMarket::None;
+    if (code.starts_with("60") || code.starts_with("688")) return StockMarket::Shanghai;
+    if (code.starts_with("00") || code.starts_with("30")) return StockMarket::Shenzhen;
+    if (code.starts_with("4") || code.starts_with("8") || code.starts_with("92"))
+        return StockMarket::Beijing;
+    return StockMarket::None;
+}
+
+std::string CClientUtil::BreakEvenPrice(const std::string& code, const std::string& buyPrice,
+                                        const std::string& quantity,
+                                        const CommissionTerms& terms) const {
+    const StockMarket market = MarketOf(code);
+    if (market != StockMarket::Shanghai && market != StockMarket::Shenzhen) return Format(0);
+    const double shares = ReadNumber(quantity);
+    const double amount = ReadNumber(buyPrice) * shares;
+    const double cost = amount + amount * kCurrentTransferFeeRate + Commission(amount, terms);
+    // The sell amount X must satisfy X - X * (stamp + transfer) - commission(X) = cost.
+    // Try the minimum commission first; when X then earns more than the minimum, the
+    // rate applies instead.
+    const double kept = 1 - kCurrentStampDutyRate - kCurrentTransferFeeRate;
+    double sellAmount = (cost + terms.minimum) / kept;
+    if (sellAmount * terms.rate > terms.minimum) sellAmount = cost / (kept - terms.rate);
+    const double price = sellAmount / shares;
+    return Format(std::isfinite(price) ? UpToCent(price) : price);
+}
+
+std::string CClientUtil::TradeProfit(const std::string& code, const std::string& buyPrice,
+                                     const std::string& sellPrice, const std::string& quantity,
+                                     const CommissionTerms& terms) const {
+    const StockMarket market = MarketOf(code);
+    if (market != StockMarket::Shanghai && market != StockMarket::Shenzhen) return Format(0);
+    const double buy = ReadNumber(buyPrice);
+    const double sell = ReadNumber(sellPrice);
+    const double shares = ReadNumber(quantity);
+    const double sellAmount = shares * sell;
+    const double buyAmount = shares * buy;
+    const double costs = sellAmount * kCurrentStampDutyRate +
+                         (sellAmount + buyAmount) * kCurrentTransferFeeRate +
+                         Commission(sellAmount, terms) + Commission(buyAmount, terms);
+    return Format((sell - buy) * shares - costs);
 }

@@ -18,8 +18,15 @@ bool CClientUtil::IsOnline(const std::string& url) const {
 
 std::string CClientUtil::PostForm(const std::string& host, const std::string& path,
                                   const std::string& body) const {
+    bool reached = false;
+    return PostForm(host, path, body, reached);
+}
+
+std::string CClientUtil::PostForm(const std::string& host, const std::string& path,
+                                  const std::string& body, bool& reached) const {
     platform::PostResult result = platform::PostHttp(host, path, kFormHeaders, kAgentName, body);
     // A transfer cut short is a failure even when a status line had arrived.
+    reached = result.transferred;
     if (!result.transferred || result.status != 200) return "";
     return result.body.empty() ? "ok" : result.body;
 }

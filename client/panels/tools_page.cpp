@@ -1,8 +1,41 @@
 #include "client/panels/tools_page.h"
 
+#include "client/core/client_config.h"
+#include "client/core/tool_forms.h"
+#include "client/tools/calculator_panel.h"
+#include "client/tools/expert_question_panel.h"
+#include "client/tools/sms_request_panel.h"
+#include "client/tools/web_page_panel.h"
+
 CToolsPage::CToolsPage(PanelServices services, QWidget* parent)
     : CSkinPage(kDialogId,
-                {{1097, "image\\dyxc.gif"}, {1098, "image\\zxjl.gif"}, {1099, "image\\sjjs.gif"},
-                 {1100, "image\\mrss.gif"}, {1101, "image\\hdjr.gif"}},
+                {{kLiveButton, "image\\dyxc.gif"}, {kQuestionButton, "image\\zxjl.gif"},
+                 {kCalculatorButton, "image\\sjjs.gif"}, {kSmsButton, "image\\mrss.gif"},
+                 {kAlmanacButton, "image\\hdjr.gif"}},
                 kLiveButton, parent),
       services_(services) {}
+
+void CToolsPage::CreatePanels() {
+    const SiteHosts& hosts = services_.config.hosts;
+    panels_[kLiveButton] = new CWebPagePanel(CWebPagePanel::Kind::Live,
+                                             HostUrl(hosts.communityServer, kLivePagePath), this);
+    panels_[kQuestionButton] = new CExpertQuestionPanel(services_.config, this);
+    panels_[kCalculatorButton] = new CCalculatorPanel(this);
+    panels_[kSmsButton] = new CSmsRequestPanel(services_.config, services_.shell, this);
+    panels_[kAlmanacButton] = new CWebPagePanel(CWebPagePanel::Kind::Almanac,
+                                                HostUrl(hosts.productSite, kAlmanacPagePath), this);
+    for (auto& [id, panel] : panels_) {
+        panel->move(PanelArea().topLeft());
+        panel->hide();
+    }
+}
+
+void CToolsPage::ShowPanelOf(int id) {
+    for (auto& [buttonId, panel] : panels_) panel->hide();
+    if (QWidget* panel = Panel(id)) panel->show();
+}
+
+QWidget* CToolsPage::Panel(int buttonId) const {
+    const auto it = panels_.find(buttonId);
+    return it == panels_.end() ? nullptr : it->second;
+}

@@ -60,4 +60,14 @@ inline QImage RoundedBackground(int width, int height, int radius, QColor fill =
     return image;
 }
 
+// Copies the committed skin pictures (`sourceTree`/assets/image) into the "image" folder
+// of `programDirectory`, so windows under test load the real skin.
+inline void CopySkinPictures(const std::string& sourceTree, const std::string& programDirectory) {
+    const std::string images = sourceTree + "/assets/image";
+    platform::CreateDirectories(programDirectory + "/image");
+    for (const platform::DirectoryEntry& entry : platform::ListDirectory(images))
+        if (!entry.isDirectory)
+            platform::CopyFileOverwrite(images + "/" + entry.name, programDirectory + "/image/" + entry.name);
+}
+
 }  // namespace test_pictures

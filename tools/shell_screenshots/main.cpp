@@ -3,8 +3,10 @@
 // user, the comprehensive evaluation, the forecast and every diagnosis panel after a
 // query of 600000, the six dimension detail windows (消息面 with each category), the
 // stock search pop-up over a panel, the market analysis panels after their steps, the
-// about window, a tip window, the main window's version line with the upgrade link, the
-// news pop-up mid-slide and fully shown, and the news list. It stages a program directory with the skin
+// panels of page 辅助 (the calculator with three rows under each fee schedule, the SMS
+// request, the expert question with a question chosen, and on a screen the two web page
+// panels), the about window, a tip window, the main window's version line with the upgrade
+// link, the news pop-up mid-slide and fully shown, and the news list. It stages a program directory with the skin
 // pictures and starts the sample server itself.
 //
 //   shell_screenshots OUTPUT_DIR
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QScreen>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTimer>
@@ -48,6 +51,11 @@
 #include "client/panels/sector_panel.h"
 #include "client/panels/stock_search_popup.h"
 #include "client/panels/tip_dlg.h"
+#include "client/panels/tools_page.h"
+#include "client/tools/calculator_panel.h"
+#include "client/tools/expert_question_panel.h"
+#include "client/tools/sms_request_panel.h"
+#include "common/ui/kbc_bmp.h"
 #include "common/platform/code_page.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
@@ -258,6 +266,52 @@ void ShootNews(const std::string& dir, DocumentSource& documents, ui::ShellFacad
     ShootWorkAreaCorner(popup, "news_popup_shown.png");
 }
 
+// Page 辅助: the calculator under both schedules, the two forms, and the web pages when
+// they can be captured.
+void ShootToolPanels(CMainDlg& main) {
+    auto* pageButton = main.findChild<CKbcBmp*>(QStringLiteral("1074"));
+    QTest::mouseClick(pageButton, Qt::LeftButton);
+    auto* page = static_cast<CToolsPage*>(main.Page(1074));
+
+    page->SelectButton(CToolsPage::kCalculatorButton);
+    auto* calculator = static_cast<CCalculatorPanel*>(page->Panel(CToolsPage::kCalculatorButton));
+    const char* rows[3][7] = {{"600036", "10.00", "1000", "11.00", "1000", "2026-11-02", "2026-12-01"},
+                              {"000002", "12.50", "2000", "13.20", "2000", "2026-10-15", "2026-11-20"},
+                              {"002415", "35.00", "300", "33.10", "300", "2026-09-01", "2026-11-30"}};
+    const TradeField order[7] = {TradeField::Code, TradeField::BuyPrice, TradeField::BuyQuantity,
+                                 TradeField::SellPrice, TradeField::SellQuantity, TradeField::BuyTime,
+                                 TradeField::SellTime};
+    for (std::size_t row = 0; row < 3; ++row)
+        for (std::size_t i = 0; i < 7; ++i) calculator->Field(row, order[i])->setText(rows[row][i]);
+    calculator->ScheduleChoice()->setCurrentIndex(CCalculatorPanel::kCurrentItem);
+    calculator->Calculate();
+    Shoot(main, "tools_calculator_current.png");
+    calculator->ScheduleChoice()->setCurrentIndex(CCalculatorPanel::kClassicItem);
+    calculator->Calculate();
+    Shoot(main, "tools_calculator_classic.png");
+
+    page->SelectButton(CToolsPage::kSmsButton);
+    auto* sms = static_cast<CSmsRequestPanel*>(page->Panel(CToolsPage::kSmsButton));
+    sms->PhoneEdit()->setText("13800138000");
+    Shoot(main, "tools_sms.png");
+
+    page->SelectButton(CToolsPage::kQuestionButton);
+    auto* question = static_cast<CExpertQuestionPanel*>(page->Panel(CToolsPage::kQuestionButton));
+    question->NameEdit()->setText(QStringLiteral("张三"));
+    question->TitleCombo()->setCurrentIndex(0);
+    question->PhoneEdit()->setText("13800138000");
+    question->CodeEdit()->setText("600000");
+    question->PriceEdit()->setText("10.50");
+    question->QuestionCombo()->setCurrentIndex(3);
+    Shoot(main, "tools_question.png", OnScreen() ? 2500 : 300);
+
+    if (!OnScreen()) return;  // offscreen the web engine draws nothing
+    page->SelectButton(CToolsPage::kLiveButton);
+    Shoot(main, "tools_live.png", 2500);
+    page->SelectButton(CToolsPage::kAlmanacButton);
+    Shoot(main, "tools_almanac.png", 2500);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -300,6 +354,7 @@ int main(int argc, char** argv) {
         ShootDiagnosisPanels(main);
         ShootPopupOverPanel(main);
         ShootAnalysisPanels(main);
+        ShootToolPanels(main);
     }
     ShootVersionLine(dir, config, session, documents, shell);
     ShootNews(dir, documents, shell);

@@ -58,6 +58,9 @@ TEST(ClientUtilWeb, PostFormResultRules) {
     CClientUtil util;
     EXPECT_EQ(util.PostForm(server.host(), "/empty.asp", "a=1"), "ok");
     EXPECT_EQ(util.PostForm(server.host(), "/missing.asp", "a=1"), "");
+    bool reached = false;
+    EXPECT_EQ(util.PostForm(server.host(), "/missing.asp", "a=1", reached), "");
+    EXPECT_TRUE(reached) << "a 404 is an answer";
 }
 
 TEST(ClientUtilWeb, DeadServerIsOfflineAndPostsNothing) {
@@ -71,6 +74,9 @@ TEST(ClientUtilWeb, DeadServerIsOfflineAndPostsNothing) {
     EXPECT_FALSE(util.IsOnline("http://" + host + "/login.asp"));
     EXPECT_FALSE(util.IsOnline("http:///login.asp"));  // no server configured
     EXPECT_EQ(util.PostForm(host, "/empty.asp", "a=1"), "");
+    bool reached = true;
+    EXPECT_EQ(util.PostForm(host, "/empty.asp", "a=1", reached), "");
+    EXPECT_FALSE(reached);
 }
 
 }  // namespace
