@@ -1,5 +1,6 @@
 #include "client/panels/skin_page.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "common/platform/paths.h"
@@ -62,4 +63,16 @@ void CSkinPage::SelectButton(int id) {
 void CSkinPage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     background_.Draw(painter);
+}
+
+// Esc inside a page belongs to the page: it hides a search pop-up and never closes a panel,
+// so the main window's Esc shortcut (exit) must not take it. Claiming the shortcut
+// override delivers Esc to the focused control as an ordinary key press instead.
+bool CSkinPage::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
 }

@@ -45,6 +45,7 @@ protected:
     // Called before the buttons change state: a page with panels shows button `id`'s.
     virtual void ShowPanelOf(int /*id*/) {}
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     std::vector<ButtonSpec> specs_;

@@ -127,6 +127,13 @@ TEST_F(MainDlgTest, DiagnosisPanelsShareTheWindowsCurrentCodeAndPopup) {
     QTest::keyClicks(page->DiagnosisPanel(1086)->CodeEdit(), "X");
     EXPECT_TRUE(main.SearchPopup()->isVisible());
     EXPECT_EQ(main.SearchPopup()->Owner(), page->DiagnosisPanel(1086));
+
+    // Esc in a panel hides the pop-up; it is not the window's Esc, which exits.
+    QTest::keyClick(page->DiagnosisPanel(1086)->CodeEdit(), Qt::Key_Escape);
+    EXPECT_FALSE(main.SearchPopup()->isVisible());
+    EXPECT_FALSE(main.IsClosing());
+    QTest::keyClick(page->DiagnosisPanel(1086), Qt::Key_Escape);
+    EXPECT_FALSE(main.IsClosing());
 }
 
 TEST_F(MainDlgTest, TrayMenuCommandsReachTheShell) {
