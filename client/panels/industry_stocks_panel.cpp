@@ -13,11 +13,12 @@ namespace {
 namespace layout = skin::analysis::industry_stocks;
 
 // The list's own titles (its header is hidden: the labels above stand for it), then the
-// labels' texts.
+// labels' texts. The turnover figures come in ten thousands of yuan, as the list's titles
+// say, so the labels name that unit too.
 constexpr const char* kColumnTitles[] = {"行业名称", "领涨股1（涨幅%）", "领涨股2（涨幅%）", "最大成交额1（万）",
                                          "最大成交额2（万）"};
 const std::vector<const char*> kHeaderTitles{"行业名称", "涨幅第一（涨幅%）", "涨幅第二（涨幅%）",
-                                             "最大成交额第一（亿元）", "最大成交额第二（亿元）"};
+                                             "最大成交额第一（万元）", "最大成交额第二（万元）"};
 
 std::vector<listview::ColumnFormat> Columns() {
     std::vector<listview::ColumnFormat> columns;

@@ -50,7 +50,7 @@ TEST_F(AnalysisPanels, PageShowsOnePanelAtATimeWithItsLabels) {
     EXPECT_EQ(Control<CColorLabel>(sector, 1212)->textColor, kRed);
     EXPECT_EQ(Text(sector, 1198), Gbk("输入股票代码："));
     QWidget* stocks = analysis_->Panel(CAnalysisPage::kIndustryStocksButton);
-    EXPECT_EQ(Text(stocks, 1201), Gbk("最大成交额第一（亿元）"));
+    EXPECT_EQ(Text(stocks, 1201), Gbk("最大成交额第一（万元）"));
     EXPECT_EQ(Control<CColorLabel>(stocks, 1201)->textColor, kCaption);
     auto* finance = analysis_->FinancePanel();
     EXPECT_EQ(Control<CColorLabel>(finance, 1206)->text(),
