@@ -20,26 +20,15 @@ void CAnalysisPage::CreatePanels() {
     industryStocks_ = new CIndustryStocksPanel(services_, this);
     sector_ = new CSectorPanel(services_, this);
     finance_ = new CFinancePanel(services_, this);
-    panels_ = {{kHotIndustryButton, hotIndustry_},
-               {kIndustryStocksButton, industryStocks_},
-               {kSectorButton, sector_},
-               {kFinanceButton, finance_}};
-    for (auto& [id, panel] : panels_) {
-        panel->move(PanelArea().topLeft());
-        panel->hide();
-    }
+    AddPanel(kHotIndustryButton, hotIndustry_);
+    AddPanel(kIndustryStocksButton, industryStocks_);
+    AddPanel(kSectorButton, sector_);
+    AddPanel(kFinanceButton, finance_);
 }
 
-void CAnalysisPage::ShowPanelOf(int id) {
+void CAnalysisPage::ActivatePanel(int id) {
     // A pop-up left open by the panel going away would stand over the next one.
     services_.popup.Hide();
-    for (auto& [buttonId, panel] : panels_) panel->hide();
     if (id == kSectorButton) sector_->Activate();
     if (id == kFinanceButton) finance_->Activate();
-    if (QWidget* panel = Panel(id)) panel->show();
-}
-
-QWidget* CAnalysisPage::Panel(int buttonId) const {
-    const auto it = panels_.find(buttonId);
-    return it == panels_.end() ? nullptr : it->second;
 }

@@ -24,8 +24,6 @@ public:
 
     CAnalysisPage(PanelServices services, QWidget* parent = nullptr);
 
-    // The panel of a button (nullptr before Initialise or for another id).
-    QWidget* Panel(int buttonId) const;
     CHotIndustryPanel* HotIndustryPanel() const { return hotIndustry_; }
     CIndustryStocksPanel* IndustryStocksPanel() const { return industryStocks_; }
     CSectorPanel* SectorPanel() const { return sector_; }
@@ -33,11 +31,10 @@ public:
 
 protected:
     void CreatePanels() override;
-    void ShowPanelOf(int id) override;
+    void ActivatePanel(int id) override;
 
 private:
     PanelServices services_;
-    std::map<int, QWidget*> panels_;
     CHotIndustryPanel* hotIndustry_ = nullptr;
     CIndustryStocksPanel* industryStocks_ = nullptr;
     CSectorPanel* sector_ = nullptr;

@@ -12,7 +12,8 @@ namespace {
 std::vector<CSkinPage::ButtonSpec> ButtonSpecs() {
     std::vector<CSkinPage::ButtonSpec> buttons{{CEvalPage::kComprehensiveButton, "image\\zhpc.gif"},
                                                {CEvalPage::kForecastButton, "image\\yjyc.gif"}};
-    for (const DiagnosisMember& member : kDiagnosisMembers) buttons.push_back({member.buttonId, member.picture});
+    for (const DiagnosisMember& member : kDiagnosisMembers)
+        buttons.push_back({member.buttonId, member.picture});
     return buttons;
 }
 
@@ -23,9 +24,9 @@ CEvalPage::CEvalPage(PanelServices services, QWidget* parent)
 
 void CEvalPage::CreatePanels() {
     comprehensive_ = new CComprehensivePanel(services_, this);
-    panels_[kComprehensiveButton] = comprehensive_;
+    AddPanel(kComprehensiveButton, comprehensive_);
     auto* forecast = new CForecastPanel(services_, this);
-    panels_[kForecastButton] = forecast;
+    AddPanel(kForecastButton, forecast);
     diagnosisPanels_[kForecastButton] = forecast;
     for (const DiagnosisMember& member : kDiagnosisMembers) {
         CDiagnosisPanel* panel = nullptr;
@@ -33,29 +34,20 @@ void CEvalPage::CreatePanels() {
             panel = new CFlowChartPanel(member, services_, this);
         else
             panel = new CVerdictPanel(member, services_, this);
-        panels_[member.buttonId] = panel;
+        AddPanel(member.buttonId, panel);
         diagnosisPanels_[member.buttonId] = panel;
     }
-    for (auto& [id, panel] : panels_) {
-        panel->move(PanelArea().topLeft());
-        panel->hide();
-    }
 }
 
-void CEvalPage::ShowPanelOf(int id) {
+void CEvalPage::ActivatePanel(int id) {
     // A pop-up left open by the panel going away would stand over the next one.
     services_.popup.Hide();
-    for (auto& [buttonId, panel] : panels_) panel->hide();
     if (id == kComprehensiveButton && comprehensive_) comprehensive_->Activate();
     if (CDiagnosisPanel* diagnosis = DiagnosisPanel(id)) diagnosis->Activate();
-    if (QWidget* panel = Panel(id)) panel->show();
 }
 
-bool CEvalPage::PanelsReady() const { return comprehensive_ && comprehensive_->IsShaped(); }
-
-QWidget* CEvalPage::Panel(int buttonId) const {
-    const auto it = panels_.find(buttonId);
-    return it == panels_.end() ? nullptr : it->second;
+bool CEvalPage::PanelsReady() const {
+    return comprehensive_ && comprehensive_->IsShaped();
 }
 
 CDiagnosisPanel* CEvalPage::DiagnosisPanel(int buttonId) const {

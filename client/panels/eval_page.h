@@ -19,20 +19,16 @@ public:
 
     CEvalPage(PanelServices services, QWidget* parent = nullptr);
 
-    // The panel of a button (nullptr before Initialise or for another id); the diagnosis
-    // panel of a button (the forecast is one), nullptr for the comprehensive evaluation.
-    QWidget* Panel(int buttonId) const;
     CDiagnosisPanel* DiagnosisPanel(int buttonId) const;
     CComprehensivePanel* ComprehensivePanel() const { return comprehensive_; }
 
 protected:
     void CreatePanels() override;
     bool PanelsReady() const override;
-    void ShowPanelOf(int id) override;
+    void ActivatePanel(int id) override;
 
 private:
     PanelServices services_;
     CComprehensivePanel* comprehensive_ = nullptr;
-    std::map<int, QWidget*> panels_;
     std::map<int, CDiagnosisPanel*> diagnosisPanels_;
 };

@@ -48,10 +48,25 @@ int CSkinPage::SelectedButton() const {
     return 0;
 }
 
-QRect CSkinPage::PanelArea() const { return placeholder_->geometry(); }
+QRect CSkinPage::PanelArea() const {
+    return placeholder_->geometry();
+}
+
+void CSkinPage::AddPanel(int buttonId, QWidget* panel) {
+    panel->move(PanelArea().topLeft());
+    panel->hide();
+    panels_[buttonId] = panel;
+}
+
+QWidget* CSkinPage::Panel(int buttonId) const {
+    const auto it = panels_.find(buttonId);
+    return it == panels_.end() ? nullptr : it->second;
+}
 
 void CSkinPage::SelectButton(int id) {
-    ShowPanelOf(id);
+    for (auto& [buttonId, panel] : panels_) panel->hide();
+    ActivatePanel(id);
+    if (QWidget* panel = Panel(id)) panel->show();
     for (CKbcBmp* button : buttons_) {
         if (button->objectName().toInt() == id)
             button->SetSelected();

@@ -3,7 +3,7 @@
 // shaped and painted by the page background "image\bg_mid.gif", a row of image buttons
 // of which one is selected, and the placeholder 1087 where the page's panels stand.
 #include <QWidget>
-
+#include <map>
 #include <string>
 #include <vector>
 
@@ -33,17 +33,22 @@ public:
 
     // Shows the button's panel: that button selected, every other one cleared.
     void SelectButton(int id);
+    // The panel of a button (nullptr before Initialise or for another id).
+    QWidget* Panel(int buttonId) const;
 
 protected:
-    CSkinPage(int dialogId, std::vector<ButtonSpec> buttons, int initialButton,
-              QWidget* parent);
-    // A page with panels creates them here, at PanelArea(), before the first selection.
+    CSkinPage(int dialogId, std::vector<ButtonSpec> buttons, int initialButton, QWidget* parent);
+    // A page with panels creates them here and registers each with AddPanel, before the
+    // first selection.
     virtual void CreatePanels() {}
+    // The panel of button `buttonId`: placed at PanelArea() and hidden until selected.
+    void AddPanel(int buttonId, QWidget* panel);
     // False when a panel could not be set up (its background is missing): the page then
     // fails to initialise like a page without its own background.
     virtual bool PanelsReady() const { return true; }
-    // Called before the buttons change state: a page with panels shows button `id`'s.
-    virtual void ShowPanelOf(int /*id*/) {}
+    // Called when button `id`'s panel is about to show, before it is shown: a page that
+    // hands its panels something (the current stock code) does it here.
+    virtual void ActivatePanel(int /*id*/) {}
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -53,5 +58,6 @@ private:
     bool initialised_ = false;
     CSkinImage background_;
     std::vector<CKbcBmp*> buttons_;
+    std::map<int, QWidget*> panels_;
     QWidget* placeholder_ = nullptr;
 };

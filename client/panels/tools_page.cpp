@@ -9,33 +9,21 @@
 
 CToolsPage::CToolsPage(PanelServices services, QWidget* parent)
     : CSkinPage(kDialogId,
-                {{kLiveButton, "image\\dyxc.gif"}, {kQuestionButton, "image\\zxjl.gif"},
-                 {kCalculatorButton, "image\\sjjs.gif"}, {kSmsButton, "image\\mrss.gif"},
+                {{kLiveButton, "image\\dyxc.gif"},
+                 {kQuestionButton, "image\\zxjl.gif"},
+                 {kCalculatorButton, "image\\sjjs.gif"},
+                 {kSmsButton, "image\\mrss.gif"},
                  {kAlmanacButton, "image\\hdjr.gif"}},
                 kLiveButton, parent),
       services_(services) {}
 
 void CToolsPage::CreatePanels() {
     const SiteHosts& hosts = services_.config.hosts;
-    panels_[kLiveButton] = new CWebPagePanel(CWebPagePanel::Kind::Live,
-                                             HostUrl(hosts.communityServer, kLivePagePath), this);
-    panels_[kQuestionButton] = new CExpertQuestionPanel(services_.config, this);
-    panels_[kCalculatorButton] = new CCalculatorPanel(this);
-    panels_[kSmsButton] = new CSmsRequestPanel(services_.config, services_.shell, this);
-    panels_[kAlmanacButton] = new CWebPagePanel(CWebPagePanel::Kind::Almanac,
-                                                HostUrl(hosts.productSite, kAlmanacPagePath), this);
-    for (auto& [id, panel] : panels_) {
-        panel->move(PanelArea().topLeft());
-        panel->hide();
-    }
-}
-
-void CToolsPage::ShowPanelOf(int id) {
-    for (auto& [buttonId, panel] : panels_) panel->hide();
-    if (QWidget* panel = Panel(id)) panel->show();
-}
-
-QWidget* CToolsPage::Panel(int buttonId) const {
-    const auto it = panels_.find(buttonId);
-    return it == panels_.end() ? nullptr : it->second;
+    AddPanel(kLiveButton, new CWebPagePanel(CWebPagePanel::Kind::Live,
+                                            HostUrl(hosts.communityServer, kLivePagePath), this));
+    AddPanel(kQuestionButton, new CExpertQuestionPanel(services_.config, this));
+    AddPanel(kCalculatorButton, new CCalculatorPanel(this));
+    AddPanel(kSmsButton, new CSmsRequestPanel(services_.config, services_.shell, this));
+    AddPanel(kAlmanacButton, new CWebPagePanel(CWebPagePanel::Kind::Almanac,
+                                               HostUrl(hosts.productSite, kAlmanacPagePath), this));
 }

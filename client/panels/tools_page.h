@@ -20,14 +20,10 @@ public:
 
     CToolsPage(PanelServices services, QWidget* parent = nullptr);
 
-    // The panel of a button; nullptr before Initialise or for another id.
-    QWidget* Panel(int buttonId) const;
 
 protected:
     void CreatePanels() override;
-    void ShowPanelOf(int id) override;
 
 private:
     PanelServices services_;
-    std::map<int, QWidget*> panels_;
 };
