@@ -38,6 +38,21 @@ bool CColumnListCtrl::SetColumns(std::vector<listview::ColumnFormat> columns) {
     return !columns.empty();
 }
 
+int CColumnListCtrl::InsertColumn(int index, listview::ColumnFormat column) {
+    const int width = column.width;
+    const int at = model_->InsertColumn(index, std::move(column));
+    if (at < 0) return at;
+    ResetSortToggle();  // the sorted column's index has moved
+    horizontalHeader()->resizeSection(at, width);
+    return at;
+}
+
+bool CColumnListCtrl::DeleteColumn(int index) {
+    if (!model_->DeleteColumn(index)) return false;
+    ResetSortToggle();
+    return true;
+}
+
 int CColumnListCtrl::InsertRow(int index, const std::string& text) {
     ResetSortToggle();
     return model_->InsertRow(index, text);

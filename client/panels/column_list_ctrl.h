@@ -28,6 +28,11 @@ public:
     // The same with the columns already described.
     bool SetColumns(std::vector<listview::ColumnFormat> columns);
 
+    // One column more or less; cells and their colours move with their columns. Returns
+    // the new column's index (-1 for a negative index) or whether a column was removed.
+    int InsertColumn(int index, listview::ColumnFormat column);
+    bool DeleteColumn(int index);
+
     // Inserts a row with its first cell's text (GBK); returns its index, or -1.
     int InsertRow(int index, const std::string& text);
     bool SetCellText(int row, int column, const std::string& text);

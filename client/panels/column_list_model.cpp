@@ -31,6 +31,33 @@ void CColumnListModel::SetColumns(std::vector<listview::ColumnFormat> columns) {
     endResetModel();
 }
 
+int CColumnListModel::InsertColumn(int index, listview::ColumnFormat column) {
+    if (index < 0) return -1;
+    const int at = std::min(index, columnCount());
+    beginInsertColumns(QModelIndex(), at, at);
+    // A row of a table without columns already holds the one cell its text went into.
+    const bool cellsToAdd = !columns_.empty();
+    columns_.insert(columns_.begin() + at, std::move(column));
+    if (cellsToAdd)
+        for (Row& row : rows_) row.insert(row.begin() + at, Cell{});
+    endInsertColumns();
+    return at;
+}
+
+bool CColumnListModel::DeleteColumn(int index) {
+    if (index < 0 || index >= columnCount()) return false;
+    beginRemoveColumns(QModelIndex(), index, index);
+    columns_.erase(columns_.begin() + index);
+    for (Row& row : rows_) {
+        if (row.size() > 1)
+            row.erase(row.begin() + index);
+        else
+            row.front() = Cell{};  // a row keeps one blank cell, as a new row of no columns
+    }
+    endRemoveColumns();
+    return true;
+}
+
 int CColumnListModel::InsertRow(int index, const std::string& text) {
     if (index < 0) return -1;
     const int at = std::min(index, rowCount());

@@ -24,6 +24,12 @@ public:
     // Replaces every column and removes every row.
     void SetColumns(std::vector<listview::ColumnFormat> columns);
     const std::vector<listview::ColumnFormat>& Columns() const { return columns_; }
+    // A column at `index` (past the end appends): every row gets an empty cell there in the
+    // system colours, the later cells moving right. Returns its index, -1 when `index` is
+    // negative.
+    int InsertColumn(int index, listview::ColumnFormat column);
+    // Removes column `index` with every row's cell in it; false when out of range.
+    bool DeleteColumn(int index);
 
     // A row whose first cell holds `text`, at `index` (past the end appends); -1 when
     // `index` is negative.

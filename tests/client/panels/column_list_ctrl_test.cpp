@@ -46,7 +46,7 @@ void ClickHeader(CColumnListCtrl& list, int column) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, point);
 }
 
-TEST(ColumnListCtrl, ColumnsFromSpec) {
+TEST(ColumnListCtrl, ColumnsFromFormat) {
     CColumnListCtrl list;
     EXPECT_FALSE(list.SetColumns(""));
     EXPECT_EQ(list.Model().columnCount(), 0);
@@ -128,6 +128,33 @@ TEST(ColumnListCtrl, ColoursByAddressing) {
     list->SetCellBackColor(-1, 1, kGreen);
     EXPECT_EQ(model.CellColor(2, 1, Part::Background), kGreen);
     EXPECT_EQ(model.CellColor(2, 1, Part::Text), CColumnListCtrl::kSystemColor);
+}
+
+TEST(ColumnListCtrl, ColoursMoveWithInsertedAndDeletedColumns) {
+    auto list = Filled({{"a", "1"}, {"b", "2"}});
+    const CColumnListModel& model = list->Model();
+    list->SetCellTextColor(-1, 1, kRed);
+    list->SortColumn(1, false);
+
+    EXPECT_EQ(list->InsertColumn(1, {"Mid", 40, listview::ColumnAlign::Right}), 1);
+    EXPECT_EQ(list->SortedColumn(), -1);
+    EXPECT_EQ(list->horizontalHeader()->sectionSize(1), 40);
+    EXPECT_EQ(Column(*list, 1), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(model.CellColor(0, 1, Part::Text), CColumnListCtrl::kSystemColor);
+    EXPECT_EQ(Column(*list, 2), (std::vector<std::string>{"2", "1"}));
+    EXPECT_EQ(model.CellColor(0, 2, Part::Text), kRed);
+    EXPECT_EQ(list->InsertColumn(99, {"End", 30, listview::ColumnAlign::Left}), 3);
+    EXPECT_EQ(list->InsertColumn(-1, {"No", 30, listview::ColumnAlign::Left}), -1);
+
+    EXPECT_TRUE(list->DeleteColumn(1));
+    EXPECT_FALSE(list->DeleteColumn(3));
+    ASSERT_EQ(model.columnCount(), 3);
+    EXPECT_EQ(Column(*list, 1), (std::vector<std::string>{"2", "1"}));
+    EXPECT_EQ(model.CellColor(1, 1, Part::Text), kRed);
+    for (int c = 2; c >= 0; --c) EXPECT_TRUE(list->DeleteColumn(c));
+    EXPECT_EQ(model.rowCount(), 2);  // rows stay, blank, until columns come back
+    EXPECT_EQ(list->InsertColumn(0, {"Again", 50, listview::ColumnAlign::Left}), 0);
+    EXPECT_EQ(Column(*list, 0), (std::vector<std::string>{"", ""}));
 }
 
 TEST(ColumnListCtrl, BackgroundIsPaintedAndMovesWithItsRow) {
