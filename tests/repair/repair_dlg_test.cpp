@@ -18,6 +18,7 @@
 #include "common/ui/text.h"
 #include "common/update/update_list_walk.h"
 #include "repair/repair_dlg.h"
+#include "repair/repair_list.h"
 #include "repair_sandbox.h"
 #include "standin_process.h"
 #include "support/query_wait.h"
@@ -33,6 +34,8 @@ SampleServer& Server() {
 
 class RepairDlgTest : public ::testing::Test {
 protected:
+    // Started before any sandbox points TMPDIR at itself, so its data outlives each test.
+    static void SetUpTestSuite() { Server(); }
     std::unique_ptr<CRepairDlg> Make(const std::string& listUrl) {
         std::string picture;
         platform::ReadWholeFile(std::string(QUORVEL_SOURCE_DIR) + "/assets/image/updatebk.gif", picture);

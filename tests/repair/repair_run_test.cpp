@@ -40,6 +40,8 @@ FileOutcome OutcomeOf(const repair::RepairReport& report, const std::string& nam
 
 class RepairRunTest : public ::testing::Test {
 protected:
+    // Started before any sandbox points TMPDIR at itself, so its data outlives each test.
+    static void SetUpTestSuite() { Server(); }
     static SampleServer& Server() {
         static SampleServer server;
         return server;
