@@ -47,6 +47,16 @@ QString FailureNote(repair::FileOutcome outcome) {
     return {};
 }
 
+// A list line; lines sort by their text without regard to case, so file names come in
+// the order a reader expects (image\login.gif between AutoUpdateList.xml and StockInfo.xml).
+class FileLine : public QListWidgetItem {
+public:
+    explicit FileLine(const QString& text) : QListWidgetItem(text) {}
+    bool operator<(const QListWidgetItem& other) const override {
+        return text().compare(other.text(), Qt::CaseInsensitive) < 0;
+    }
+};
+
 }  // namespace
 
 CRepairDlg::CRepairDlg(RepairSettings settings, ui::ShellFacade& shell, QWidget* parent)
@@ -125,8 +135,6 @@ void CRepairDlg::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-// 取消, Escape and the window's close: a repair under way stops (nothing is installed)
-// and the window closes without starting the client.
 void CRepairDlg::reject() {
     if (worker_) worker_->Stop();
     QDialog::reject();
@@ -167,7 +175,8 @@ void CRepairDlg::ShowList(const update::FileList& list) {
         SetStage(Stage::Close);
         return;
     }
-    for (const update::ListedFile& file : list_.files) files_->addItem(ui::ToQString(repair::RepairListLine(file)));
+    for (const update::ListedFile& file : list_.files)
+        files_->addItem(new FileLine(ui::ToQString(repair::RepairListLine(file))));
     SetStatus(QStringLiteral("点击开始按钮开始修复，修复过程可能时间比较长！"));
     SetStage(Stage::Repair);
 }
@@ -215,12 +224,18 @@ void CRepairDlg::ShowResult(const repair::RepairResult& result) {
         SetStatus(QStringLiteral("无法关闭Quorvel，未进行修复！"));
         return;
     }
+    QListWidgetItem* firstFailed = nullptr;
     for (const repair::FileResult& file : result.report.files) {
         const QString note = FailureNote(file.outcome);
         if (note.isEmpty()) continue;
         const QString line = ui::ToQString(repair::RepairListLine(file.file));
-        for (QListWidgetItem* item : files_->findItems(line, Qt::MatchExactly)) item->setText(line + note);
+        for (QListWidgetItem* item : files_->findItems(line, Qt::MatchExactly)) {
+            item->setText(line + note);
+            item->setForeground(QColor(200, 30, 30));
+            if (!firstFailed || files_->row(item) < files_->row(firstFailed)) firstFailed = item;
+        }
     }
+    if (firstFailed) files_->scrollToItem(firstFailed, QAbstractItemView::PositionAtTop);
     const int failed = result.report.FailedCount();
     if (result.report.Complete()) {
         progress_->setValue(100);

@@ -43,6 +43,9 @@ public:
     bool Repairing() const { return worker_ != nullptr; }
 
     int exec() override;
+    // 取消, Escape and the window's close: a repair under way stops (nothing is
+    // installed) and the window closes without starting the client.
+    void reject() override;
 
     // The status line's text for a download notice.
     static QString ProgressText(const net::DownloadNotice& notice);
@@ -50,7 +53,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void reject() override;
 
 private:
     void Act();

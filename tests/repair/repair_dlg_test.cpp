@@ -85,7 +85,9 @@ TEST_F(RepairDlgTest, TheCheckListsTheFilesSortedAndOffersTheRepair) {
     for (const auto& file : list.files)
         expected << QStringLiteral(" 文件名：") + ui::ToQString(file.name) + QStringLiteral(" 版本：") +
                         ui::ToQString(file.version);
-    std::sort(expected.begin(), expected.end());
+    // In file-name order, without regard to case.
+    std::sort(expected.begin(), expected.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     EXPECT_EQ(Lines(*dialog), expected);
 }
 
