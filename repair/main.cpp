@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "client/core/client_config.h"
+#include "common/platform/log.h"
 #include "common/platform/paths.h"
 #include "common/ui/desktop_shell.h"
 #include "repair/repair_dlg.h"
@@ -17,7 +18,11 @@ int main(int argc, char** argv) {
     settings.programDirectory = platform::ProgramDirectory();
     ui::DesktopShell shell;
     CRepairDlg dialog(settings, shell);
-    if (!dialog.IsSkinned()) return 1;
+    if (!dialog.IsSkinned()) {
+        platform::Log(platform::LogLevel::Error, "quorvel.skin",
+                      "cannot load " + platform::JoinPath(settings.programDirectory, "image\\updatebk.gif"));
+        return 1;
+    }
     dialog.exec();
     return 0;
 }

@@ -58,7 +58,6 @@ void CRepairWorker::Work() {
             platform::Log(platform::LogLevel::Warning, "quorvel.repair", "the client did not end when asked; forced");
         result.clientStillRunning = ended == platform::EndOutcome::Failed;
     }
-    if (stopRequested_) run_.Stop();
     if (!result.clientStillRunning) {
         int lastPercent = -1;
         std::string lastName;

@@ -37,7 +37,6 @@ public:
     void Start();
     // The download under way stops and nothing is installed; `finished` still follows.
     void Stop();
-    bool Running() const { return thread_.joinable() && !ended_; }
 
 private:
     void Work();
