@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/platform/ascii_case.h"
+#include "common/platform/paths.h"
 
 namespace update {
 namespace {
@@ -27,6 +28,13 @@ bool IsSafeUpdateName(std::string_view name) {
 bool IsUserStateFile(std::string_view name) {
     const std::string lower = platform::AsciiLower(name);
     return lower == "config.xml" || lower == "logininfo.xml" || lower == "clcltddatainfo.xml";
+}
+
+bool IsProgramFile(std::string_view name) {
+    const std::string lower = platform::AsciiLower(name);
+    for (const char* program : {"krclient", "krRestoration", "krupdate"})
+        if (lower == platform::AsciiLower(platform::ProgramFileName(program))) return true;
+    return false;
 }
 
 std::string UpdateFileUrl(std::string_view base, std::string_view name) {

@@ -2,6 +2,8 @@
 // where, what is installed, what is refused, and what a failure or a stop leaves.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <future>
 #include <thread>
@@ -130,6 +132,18 @@ TEST_F(ScriptedRepairTest, SubfolderNamesAreFetchedFromTheirFolderOnly) {
     EXPECT_EQ(sandbox_.Read("a.dll"), "A");
     EXPECT_EQ(sandbox_.Read("data/b.xml"), "B");
     EXPECT_EQ(sandbox_.Read("c.exe"), "C");
+}
+
+TEST_F(ScriptedRepairTest, AMissingProgramComesBackRunnable) {
+    site_.Put("/base/krclient", "program");
+    site_.Put("/base/a.dll", "A");
+    repair::CRepairRun run(List({"krclient", "a.dll"}), sandbox_.Program());
+    EXPECT_TRUE(run.Run().Complete());
+    struct stat st {};
+    ASSERT_EQ(::stat((sandbox_.Program() + "/krclient").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0111, 0111);
+    ASSERT_EQ(::stat((sandbox_.Program() + "/a.dll").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0111, 0);
 }
 
 TEST_F(ScriptedRepairTest, AStoppedRunInstallsNothing) {
