@@ -8,6 +8,7 @@
 #include "server/finance_documents.h"
 #include "server/market_list_documents.h"
 #include "server/money_flow_document.h"
+#include "server/repair_test_lists.h"
 #include "server/update_lists.h"
 #include "server/web_pages.h"
 
@@ -119,6 +120,10 @@ HttpReply SampleSite::Handle(const HttpRequest& request) {
     }
     if (path == "/krclientautoupdate/autoupdatelist.xml")
         return Reply(200, "text/xml", DataFileListDocument(payloads_, request.host));
+    if (settings_.testEndpoints && StartsWith(path, "/__repair/")) {
+        std::string list = TestRepairListDocument(payloads_, path, request.host);
+        return list.empty() ? NotFound(request.path) : Reply(200, "text/xml", std::move(list));
+    }
     if (path == "/restoration/restoration.xml")
         return Reply(200, "text/xml", RepairListDocument(payloads_, request.host));
     if (StartsWith(path, "/krclientupdate/")) return HandlePayload(path.substr(16), request);

@@ -82,10 +82,14 @@ std::string TestDataFileListDocument(const PayloadCatalog& catalog, const std::s
 }
 
 std::string RepairListDocument(const PayloadCatalog& catalog, const std::string& host) {
+    return RepairListDocument(catalog.InstallFiles(), host);
+}
+
+std::string RepairListDocument(const std::vector<PayloadFile>& files, const std::string& host) {
     XmlBuilder xml;
     xml.Open("Updater");
     xml.Leaf("Url", "http://" + host + "/Restoration/files/");
-    WriteFiles(xml, catalog.InstallFiles());
+    if (!files.empty()) WriteFiles(xml, files);
     return xml.Document(false);
 }
 

@@ -16,6 +16,8 @@ std::string VersionListDocument(const PayloadCatalog& catalog, const std::string
                                 const std::string& host);
 std::string DataFileListDocument(const PayloadCatalog& catalog, const std::string& host);
 std::string RepairListDocument(const PayloadCatalog& catalog, const std::string& host);
+// A repair list naming `files` (without a Files element when there are none).
+std::string RepairListDocument(const std::vector<PayloadFile>& files, const std::string& host);
 
 // Data-file lists for client tests, served with the test endpoints only. Each is the
 // data-file list with more entries after the real ones:

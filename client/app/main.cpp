@@ -7,6 +7,7 @@
 
 #include "client/app/client_app.h"
 #include "client/app/qt_log_sink.h"
+#include "client/app/termination_quit.h"
 #include "common/ui/desktop_shell.h"
 
 namespace {
@@ -40,6 +41,8 @@ int main(int argc, char** argv) {
     // or hidden with QT_LOGGING_RULES (see README).
     RouteLogToQtCategories();
     CloseFirstWindowForTesting();
+    // Asked to end (by the repair tool, or the session closing), the windows close in order.
+    QuitOnTermination quitOnTermination;
     ui::DesktopShell shell;
     return CClientApp(shell).InitInstance();
 }

@@ -76,7 +76,13 @@ namespace {
 mode_t FinalMode(const std::string& path, FileAccess access) {
     if (access == FileAccess::OwnerOnly) return 0600;
     struct stat st {};
-    return stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+    const bool exists = stat(path.c_str(), &st) == 0;
+    if (access == FileAccess::Program) {
+        if (!exists) return 0755;
+        const mode_t mode = st.st_mode & 07777;
+        return mode | ((mode & 0444) >> 2);  // each read bit gains its execute bit
+    }
+    return exists ? (st.st_mode & 07777) : 0644;
 }
 
 // A complete, synced copy of `contents` in a new file beside `path`, with the mode `access`

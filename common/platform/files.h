@@ -23,6 +23,7 @@ bool ReadWholeFile(const std::string& path, std::string& out);
 enum class FileAccess {
     KeepExisting,  // the mode of the file being replaced; 0644 for a new file
     OwnerOnly,     // 0600 whatever the umask, for files that hold secrets
+    Program,       // as KeepExisting, and runnable by whoever may read it; 0755 for a new file
 };
 
 // Writes `contents` to a temporary file in the same folder, then renames it over `path`.

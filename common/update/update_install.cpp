@@ -17,7 +17,9 @@ std::vector<std::string> InstallFiles(const std::string& folder, const std::vect
         if (!platform::ReadWholeFile(ListedFilePath(folder, name), contents)) continue;
         const std::string target = ListedFilePath(programDirectory, name);
         if (platform::CreateDirectories(platform::DirectoryOf(target)) &&
-            platform::ReplaceFileAtomically(target, contents)) {
+            platform::ReplaceFileAtomically(target, contents,
+                                            IsProgramFile(name) ? platform::FileAccess::Program
+                                                                : platform::FileAccess::KeepExisting)) {
             installed.push_back(name);
         } else {
             platform::Log(platform::LogLevel::Warning, "quorvel.update", "cannot install " + target);

@@ -1,7 +1,8 @@
 #pragma once
 // Installing downloaded files over a program directory. Each file replaces its old copy in
 // one step (written beside it under a temporary name, then renamed), so a reader such as
-// the stock directory sees the old file or the new one, never half of one.
+// the stock directory sees the old file or the new one, never half of one. The system's
+// own programs are installed runnable, also where their file was missing.
 #include <string>
 #include <vector>
 

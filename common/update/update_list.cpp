@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "common/platform/ascii_case.h"
 #include "common/platform/files.h"
 #include "common/platform/log.h"
 #include "common/platform/paths.h"
 #include "common/update/update_install.h"
+#include "common/update/update_name.h"
 #include "common/xml/xml_file.h"
 
 namespace {
@@ -18,12 +18,6 @@ const update::ListedFile* FindListed(const std::vector<update::ListedFile>& file
 
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-// The client's own state: settings, remembered accounts, the calculator's records.
-bool IsUserFile(const std::string& name) {
-    const std::string lower = platform::AsciiLower(name);
-    return lower == "config.xml" || lower == "logininfo.xml" || lower == "clcltddatainfo.xml";
 }
 
 }  // namespace
@@ -65,7 +59,7 @@ std::vector<std::string> CUpdateList::DownloadChanged(const update::UpdateDownlo
     std::vector<std::string> names;
     for (const update::ListedFile& file : changed_) {
         if (file.name == localListName_) continue;
-        if (IsUserFile(file.name)) {
+        if (update::IsUserStateFile(file.name)) {
             platform::Log(platform::LogLevel::Warning, "quorvel.update",
                           "the data-file list names the user's file " + file.name + "; it is left alone");
             continue;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "common/platform/ascii_case.h"
+#include "common/platform/paths.h"
+
 namespace update {
 namespace {
 
@@ -20,6 +23,18 @@ bool IsSafeUpdateName(std::string_view name) {
     if (slash == std::string_view::npos) return IsSafePart(name);
     if (name.find('\\', slash + 1) != std::string_view::npos) return false;
     return IsSafePart(name.substr(0, slash)) && IsSafePart(name.substr(slash + 1));
+}
+
+bool IsUserStateFile(std::string_view name) {
+    const std::string lower = platform::AsciiLower(name);
+    return lower == "config.xml" || lower == "logininfo.xml" || lower == "clcltddatainfo.xml";
+}
+
+bool IsProgramFile(std::string_view name) {
+    const std::string lower = platform::AsciiLower(name);
+    for (const char* program : {"krclient", "krRestoration", "krupdate"})
+        if (lower == platform::AsciiLower(platform::ProgramFileName(program))) return true;
+    return false;
 }
 
 std::string UpdateFileUrl(std::string_view base, std::string_view name) {

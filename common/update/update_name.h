@@ -14,6 +14,14 @@ namespace update {
 // name could climb out on the server or after decoding).
 bool IsSafeUpdateName(std::string_view name);
 
+// True for the files the user's own state lives in (config.xml, LoginInfo.xml,
+// ClcltdDataInfo.xml, without regard to case): a server's list never replaces them.
+bool IsUserStateFile(std::string_view name);
+
+// True for the system's own programs (krclient, krRestoration, krupdate, as this platform
+// names their files, without regard to case): they are installed runnable.
+bool IsProgramFile(std::string_view name);
+
 // The URL a listed file is fetched from: the base followed by the name, where a name
 // holding a '\' after its first character is fetched as base + folder + "/" + file.
 std::string UpdateFileUrl(std::string_view base, std::string_view name);
