@@ -18,6 +18,7 @@
 #include "common/ui/question_box.h"
 #include "common/ui/shell_facade.h"
 #include "common/ui/skin_place.h"
+#include "common/ui/stay_on_top.h"
 #include "common/ui/text.h"
 #include "common/ui/window_drag.h"
 #include "repair/repair_ids.h"
@@ -157,11 +158,7 @@ void CRepairDlg::Act() {
 
 void CRepairDlg::Check() {
     // From here on the window no longer stays above the others.
-    if (windowFlags() & Qt::WindowStaysOnTopHint) {
-        const bool shown = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, false);
-        if (shown) show();
-    }
+    ui::DropStayOnTop(this);
     SetStatus(QStringLiteral("正在检查修复文件，请稍等。。。。。。"));
     ui::RunQuery(this, [url = settings_.listUrl] { return repair::ReadRepairList(url); },
                  [this](update::FileList list) { ShowList(list); });

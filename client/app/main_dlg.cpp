@@ -45,6 +45,7 @@
 #include "common/ui/query_runner.h"
 #include "common/ui/shell_facade.h"
 #include "common/ui/skin_place.h"
+#include "common/ui/stay_on_top.h"
 #include "common/ui/text.h"
 #include "common/ui/window_drag.h"
 
@@ -510,11 +511,8 @@ void CMainDlg::timerEvent(QTimerEvent* event) {
     }
     killTimer(topMostTimer_);
     topMostTimer_ = 0;
-    // Came to the front once at start; from now on an ordinary window. The flag is
-    // changed on the native window in place: setWindowFlag would hide the window, and a
-    // hidden dialog ends its modal run.
-    overrideWindowFlags(windowFlags() & ~Qt::WindowStaysOnTopHint);
-    if (QWindow* native = windowHandle()) native->setFlag(Qt::WindowStaysOnTopHint, false);
+    // Came to the front once at start; from now on an ordinary window.
+    ui::DropStayOnTop(this);
     showMinimized();
     showNormal();
 }

@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -89,6 +90,24 @@ TEST_F(RepairDlgTest, TheCheckListsTheFilesSortedAndOffersTheRepair) {
     std::sort(expected.begin(), expected.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     EXPECT_EQ(Lines(*dialog), expected);
+}
+
+// The window stops staying on top at the check without leaving its modal run, which
+// hiding it would end (the tool would quit under the user's click).
+TEST_F(RepairDlgTest, TheCheckKeepsTheWindowInItsModalRun) {
+    auto dialog = Make(Server().Url("/Restoration/Restoration.xml"));
+    bool runLastedPastTheCheck = false;
+    QTimer::singleShot(0, dialog.get(), [&] {
+        Action(*dialog)->click();
+        EXPECT_TRUE(WaitForQueries(dialog.get()));
+        QTimer::singleShot(50, dialog.get(), [&] {
+            runLastedPastTheCheck = dialog->isVisible() && dialog->CurrentStage() == CRepairDlg::Stage::Repair;
+            dialog->reject();
+        });
+    });
+    EXPECT_EQ(dialog->exec(), QDialog::Rejected);
+    EXPECT_TRUE(runLastedPastTheCheck);
+    EXPECT_FALSE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 TEST_F(RepairDlgTest, AnEmptyListHasNothingToRepairAndOffersToClose) {
