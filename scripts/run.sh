@@ -6,7 +6,8 @@
 #      remembered accounts (LoginInfo.xml) and the news time are kept between runs;
 #   3. starts quorvel-server on a free loopback port and points every host of config.xml
 #      at it;
-#   4. runs krclient and stops the server when the client exits.
+#   4. runs krclient and stops the server when the client (and the repair tool, which
+#      may restart it) have exited.
 # Log in with the demo account (demo / demo123) or enter as a guest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -86,4 +87,9 @@ XML
 echo "run: sample server on http://$host (log: $log); demo account: demo / demo123"
 # The embedded web pages cannot use the browser sandbox when running as root.
 if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
-"$prefix/bin/quorvel"
+status=0
+"$prefix/bin/quorvel" || status=$?
+# The repair tool ends the client before it downloads, and starts it again when it
+# closes: the server stays up while either program of this installation still runs.
+while pgrep -f "^$stage/(krclient|krRestoration)( |\$)" >/dev/null; do sleep 1; done
+exit "$status"
