@@ -160,8 +160,14 @@ void CRepairDlg::Check() {
     // From here on the window no longer stays above the others.
     ui::DropStayOnTop(this);
     SetStatus(QStringLiteral("正在检查修复文件，请稍等。。。。。。"));
-    ui::RunQuery(this, [url = settings_.listUrl] { return repair::ReadRepairList(url); },
-                 [this](update::FileList list) { ShowList(list); });
+    ui::RunQuery(this, [url = settings_.listUrl] { return repair::FetchRepairList(url); },
+                 [this](std::optional<update::FileList> list) {
+                     // The server cannot be reached: say so; 检查修复 can be pressed again.
+                     if (list)
+                         ShowList(*list);
+                     else
+                         SetStatus(QStringLiteral("无法取得修复文件列表，请检查网络后再试！"));
+                 });
 }
 
 void CRepairDlg::ShowList(const update::FileList& list) {

@@ -8,10 +8,14 @@ namespace repair {
 
 std::string RepairListUrl(std::string_view host) { return HostUrl(host, "/Restoration/Restoration.xml"); }
 
-update::FileList ReadRepairList(const std::string& url) {
+std::optional<update::FileList> FetchRepairList(const std::string& url) {
     CXmlFile list;
-    if (!list.LoadUrlRaw(url)) return {};
+    if (!list.LoadUrlRaw(url)) return std::nullopt;
     return update::ReadFileList(list.Doc());
+}
+
+update::FileList ReadRepairList(const std::string& url) {
+    return FetchRepairList(url).value_or(update::FileList{});
 }
 
 std::string RepairListLine(const update::ListedFile& file) {

@@ -1,5 +1,6 @@
 #pragma once
 // The server's list of an installation's files, as the repair tool reads and shows it.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,9 @@ namespace repair {
 // Where the list lives on the product site `host` (host[:port][/dir], no scheme).
 std::string RepairListUrl(std::string_view host);
 
-// Reads the list at `url`; a list that cannot be fetched or read names no file.
+// Reads the list at `url`; nothing when it cannot be fetched or is not a document.
+std::optional<update::FileList> FetchRepairList(const std::string& url);
+// The same, with a list that cannot be fetched or read naming no file.
 update::FileList ReadRepairList(const std::string& url);
 
 // The file's line in the tool's list (GBK): " 文件名：" + name + " 版本：" + version.

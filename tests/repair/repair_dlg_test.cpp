@@ -118,6 +118,15 @@ TEST_F(RepairDlgTest, AnEmptyListHasNothingToRepairAndOffersToClose) {
     EXPECT_TRUE(Lines(*dialog).isEmpty());
 }
 
+TEST_F(RepairDlgTest, AnUnreachableListSaysSoAndTheCheckCanBeTriedAgain) {
+    auto dialog = Make("http://127.0.0.1:1/Restoration/Restoration.xml");
+    Check(*dialog);
+    EXPECT_EQ(Status(*dialog), QStringLiteral("无法取得修复文件列表，请检查网络后再试！"));
+    EXPECT_EQ(Action(*dialog)->text(), QStringLiteral("检查修复"));
+    EXPECT_TRUE(Action(*dialog)->isEnabled());
+    EXPECT_TRUE(Lines(*dialog).isEmpty());
+}
+
 TEST_F(RepairDlgTest, ARepairSucceedsAndClosingStartsTheClientFromTheProgramDirectory) {
     sandbox_.Write("StockInfo.xml", "damaged");
     auto dialog = Make(Server().Url("/Restoration/Restoration.xml"));
