@@ -9,6 +9,7 @@
 #include "client/panels/panel_label.h"
 #include "client/panels/code_entry.h"
 #include "common/skin/analysis_layout.h"
+#include "common/ui/dialog_keys.h"
 #include "common/ui/kbc_bmp.h"
 #include "common/ui/query_runner.h"
 #include "common/ui/skin_place.h"
@@ -104,13 +105,5 @@ CCodeEntry* CAnalysisPanel::AddCodeEntry(const skin::Area& editArea) {
 void CAnalysisPanel::Refresh() { update(); }
 
 void CAnalysisPanel::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            event->accept();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
-    }
+    if (!ui::SwallowDialogKeys(event)) QWidget::keyPressEvent(event);
 }

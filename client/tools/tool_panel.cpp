@@ -1,8 +1,7 @@
 #include "client/tools/tool_panel.h"
 
-#include <QKeyEvent>
-
 #include "common/skin/tools_layout.h"
+#include "common/ui/dialog_keys.h"
 
 CToolPanel::CToolPanel(int dialogId, QWidget* parent) : QWidget(parent) {
     setObjectName(QString::number(dialogId));
@@ -10,13 +9,5 @@ CToolPanel::CToolPanel(int dialogId, QWidget* parent) : QWidget(parent) {
 }
 
 void CToolPanel::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            event->accept();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
-    }
+    if (!ui::SwallowDialogKeys(event)) QWidget::keyPressEvent(event);
 }
