@@ -213,10 +213,11 @@ TEST_F(RepairDlgTest, CancelMidDownloadLeavesTheInstallationAsItWas) {
     const auto before = sandbox_.Files();
     Check(*dialog);
     Action(*dialog)->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return site.Requested().size() == 3; }, 10000));
-    // The window keeps working while the download hangs.
+    // The window keeps working while the download hangs: b.dll's progress reaches it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Status(*dialog).startsWith(QStringLiteral("正在下载：b.dll")); }, 10000))
+        << Status(*dialog).toStdString();
+    EXPECT_EQ(site.Requested().size(), 3u);
     EXPECT_TRUE(dialog->Repairing());
-    EXPECT_TRUE(Status(*dialog).startsWith(QStringLiteral("正在")));
     dialog->findChild<QPushButton*>("1002")->click();
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
