@@ -24,6 +24,7 @@ constexpr char kCaption[] = "Quorvel";
 constexpr ui::ColorRef kButtonKey = 255;  // pure red
 constexpr int kTextMargin = 8;    // blank pixels each side of the message
 constexpr int kMaxWidth = 360;    // the widest a long message makes the window
+constexpr int kCascadeStep = 28;  // how far a tip stands from one already open
 
 QRect TemplateLabelRect() { return ui::ToQRect(skin::tip::kMessage.rect); }
 
@@ -87,8 +88,22 @@ bool CTipDlg::InitDialog() {
     label_->textColor = ui::Rgb(204, 10, 10);
     label_->setText(ui::ToQString(message_));
     PlaceButtons(FitToMessage());
+    StepAwayFromOpenTips();
     update();
     return true;
+}
+
+// A tip opened while another is still up (a failed query and the network warning, say)
+// stands below and to the right of the newest one, so neither message hides the other.
+void CTipDlg::StepAwayFromOpenTips() {
+    const CTipDlg* newest = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* tip = qobject_cast<CTipDlg*>(window);
+        if (!tip || tip == this || !tip->isVisible()) continue;
+        if (!newest || tip->pos().y() > newest->pos().y()) newest = tip;
+    }
+    if (!newest) return;
+    move(newest->geometry().center() + QPoint(kCascadeStep, kCascadeStep) - rect().center());
 }
 
 int CTipDlg::FitToMessage() {

@@ -59,6 +59,7 @@ private:
     // taller than the template the window became.
     int FitToMessage();
     void PlaceButtons(int extraHeight);
+    void StepAwayFromOpenTips();
 
     std::string message_;
     Style style_ = kInformation;

@@ -186,3 +186,30 @@ TEST_F(TipDlgTest, LongMessagesGrowTheWindowAndStayInsideWithMargins) {
     EXPECT_FALSE(tip.mask().contains(QPoint(tip.width() - 1, tip.height() - 1)));
     EXPECT_EQ(QRegion(tip.rect().adjusted(8, 8, -8, -8)).subtracted(tip.mask()), QRegion());
 }
+
+TEST_F(TipDlgTest, ATipOpenedOverAnotherStandsBelowAndRightOfIt) {
+    CTipDlg first;
+    first.SetMessage("first", CTipDlg::kInformation);
+    ASSERT_TRUE(first.InitDialog());
+    first.show();
+    CTipDlg second;
+    second.SetMessage("a longer second message that widens the window", CTipDlg::kInformation);
+    ASSERT_TRUE(second.InitDialog());
+    second.show();
+    CTipDlg third;
+    third.SetMessage("third", CTipDlg::kInformation);
+    ASSERT_TRUE(third.InitDialog());
+    third.show();
+    EXPECT_EQ(second.geometry().center() - first.geometry().center(), QPoint(28, 28));
+    EXPECT_EQ(third.geometry().center() - second.geometry().center(), QPoint(28, 28));
+
+    // Once the others are gone, a new tip takes the usual place again.
+    second.hide();
+    third.hide();
+    CTipDlg alone;
+    alone.SetMessage("first", CTipDlg::kInformation);
+    first.hide();
+    ASSERT_TRUE(alone.InitDialog());
+    alone.show();
+    EXPECT_EQ(alone.geometry().center(), first.geometry().center());
+}
