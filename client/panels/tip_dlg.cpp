@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include "client/panels/color_label.h"
 #include "client/panels/tip_message_fit.h"
@@ -24,7 +25,7 @@ constexpr char kCaption[] = "Quorvel";
 constexpr ui::ColorRef kButtonKey = 255;  // pure red
 constexpr int kTextMargin = 8;    // blank pixels each side of the message
 constexpr int kMaxWidth = 360;    // the widest a long message makes the window
-constexpr int kCascadeStep = 28;  // how far a tip stands from one already open
+constexpr int kTipGap = 6;        // between a tip and one already open
 
 QRect TemplateLabelRect() { return ui::ToQRect(skin::tip::kMessage.rect); }
 
@@ -94,16 +95,24 @@ bool CTipDlg::InitDialog() {
 }
 
 // A tip opened while another is still up (a failed query and the network warning, say)
-// stands below and to the right of the newest one, so neither message hides the other.
+// stands just below the lowest one, or above the highest when the screen has no room
+// below, so neither message hides the other.
 void CTipDlg::StepAwayFromOpenTips() {
-    const CTipDlg* newest = nullptr;
+    const CTipDlg* lowest = nullptr;
+    const CTipDlg* highest = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* tip = qobject_cast<CTipDlg*>(window);
         if (!tip || tip == this || !tip->isVisible()) continue;
-        if (!newest || tip->pos().y() > newest->pos().y()) newest = tip;
+        if (!lowest || tip->geometry().bottom() > lowest->geometry().bottom()) lowest = tip;
+        if (!highest || tip->y() < highest->y()) highest = tip;
     }
-    if (!newest) return;
-    move(newest->geometry().center() + QPoint(kCascadeStep, kCascadeStep) - rect().center());
+    if (!lowest) return;
+    const int left = lowest->geometry().center().x() - width() / 2;
+    int top = lowest->geometry().bottom() + 1 + kTipGap;
+    const QScreen* screen = lowest->screen();
+    if (screen && top + height() > screen->availableGeometry().bottom() + 1)
+        top = highest->y() - kTipGap - height();
+    move(left, top);
 }
 
 int CTipDlg::FitToMessage() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 
 #include "client/panels/color_label.h"
@@ -187,29 +188,34 @@ TEST_F(TipDlgTest, LongMessagesGrowTheWindowAndStayInsideWithMargins) {
     EXPECT_EQ(QRegion(tip.rect().adjusted(8, 8, -8, -8)).subtracted(tip.mask()), QRegion());
 }
 
-TEST_F(TipDlgTest, ATipOpenedOverAnotherStandsBelowAndRightOfIt) {
+TEST_F(TipDlgTest, ATipOpenedOverAnotherStandsClearOfIt) {
+    auto open = [](CTipDlg& tip, const char* message) {
+        tip.SetMessage(message, CTipDlg::kInformation);
+        ASSERT_TRUE(tip.InitDialog());
+        tip.show();
+    };
     CTipDlg first;
-    first.SetMessage("first", CTipDlg::kInformation);
-    ASSERT_TRUE(first.InitDialog());
-    first.show();
+    open(first, "first");
+    const QPoint usual = first.geometry().center();
     CTipDlg second;
-    second.SetMessage("a longer second message that widens the window", CTipDlg::kInformation);
-    ASSERT_TRUE(second.InitDialog());
-    second.show();
+    open(second, "a longer second message that widens the window");
+    EXPECT_EQ(second.y(), first.geometry().bottom() + 1 + 6);
+    EXPECT_LE(std::abs(second.geometry().center().x() - usual.x()), 1);
+    EXPECT_FALSE(second.geometry().intersects(first.geometry()));
+
+    // With no room left below, the next one goes above the highest.
+    const QRect screen = first.screen()->availableGeometry();
+    first.move(first.x(), screen.bottom() - first.height());
+    second.move(second.x(), first.y() - 200);
     CTipDlg third;
-    third.SetMessage("third", CTipDlg::kInformation);
-    ASSERT_TRUE(third.InitDialog());
-    third.show();
-    EXPECT_EQ(second.geometry().center() - first.geometry().center(), QPoint(28, 28));
-    EXPECT_EQ(third.geometry().center() - second.geometry().center(), QPoint(28, 28));
+    open(third, "third");
+    EXPECT_EQ(third.geometry().bottom() + 1 + 6, second.y());
 
     // Once the others are gone, a new tip takes the usual place again.
+    first.hide();
     second.hide();
     third.hide();
     CTipDlg alone;
-    alone.SetMessage("first", CTipDlg::kInformation);
-    first.hide();
-    ASSERT_TRUE(alone.InitDialog());
-    alone.show();
-    EXPECT_EQ(alone.geometry().center(), first.geometry().center());
+    open(alone, "first");
+    EXPECT_EQ(alone.geometry().center(), usual);
 }
