@@ -9,16 +9,12 @@
 #include "common/platform/ascii_case.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
+#include "common/update/update_name.h"
 #include "server/seeded_random.h"
 #include "server/xml_text.h"
 
 namespace server {
 namespace {
-
-bool IsUserFile(const std::string& name) {
-    const std::string lower = platform::AsciiLower(name);
-    return lower == "config.xml" || lower == "logininfo.xml" || lower == "clcltddatainfo.xml";
-}
 
 // Files of a folder and of its direct sub-folders (names hold at most one '\').
 void Collect(const std::string& directory, std::map<std::string, PayloadFile>& files) {
@@ -26,7 +22,7 @@ void Collect(const std::string& directory, std::map<std::string, PayloadFile>& f
     for (const auto& entry : platform::ListDirectory(directory)) {
         const std::string path = platform::JoinPath(directory, entry.name);
         if (!entry.isDirectory) {
-            if (!IsUserFile(entry.name)) files[platform::AsciiLower(entry.name)] = {entry.name, path, ""};
+            if (!update::IsUserStateFile(entry.name)) files[platform::AsciiLower(entry.name)] = {entry.name, path, ""};
             continue;
         }
         for (const auto& inner : platform::ListDirectory(path)) {
