@@ -46,6 +46,7 @@
 #include "common/ui/shell_facade.h"
 #include "common/ui/skin_place.h"
 #include "common/ui/stay_on_top.h"
+#include "common/ui/window_system.h"
 #include "common/ui/text.h"
 #include "common/ui/window_drag.h"
 
@@ -511,8 +512,11 @@ void CMainDlg::timerEvent(QTimerEvent* event) {
     }
     killTimer(topMostTimer_);
     topMostTimer_ = 0;
-    // Came to the front once at start; from now on an ordinary window.
+    // Came to the front once at start; from now on an ordinary window. Minimising and
+    // restoring settles it behind windows the user brings up later; where only the
+    // compositor can restore a minimised window, the window would stay minimised.
     ui::DropStayOnTop(this);
+    if (ui::CompositorManagesWindows()) return;
     showMinimized();
     showNormal();
 }

@@ -18,6 +18,7 @@
 #include "common/ui/shell_facade.h"
 #include "common/ui/skin_place.h"
 #include "common/ui/text.h"
+#include "common/ui/window_system.h"
 
 namespace {
 
@@ -29,9 +30,6 @@ W* Named(W* widget, int id) {
     widget->setObjectName(QString::number(id));
     return widget;
 }
-
-// The window system places windows itself and ignores positions asked for.
-bool WindowsCannotBePlaced() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 }  // namespace
 
@@ -125,7 +123,7 @@ void CNewsPopup::ShowItem(const std::string& time, const std::string& title, con
         WaitForNextCheck();
         return;
     }
-    if (WindowsCannotBePlaced() && notify_) {
+    if (ui::CompositorManagesWindows() && notify_) {
         notify_(title, summary);
         WaitForNextCheck();
         return;

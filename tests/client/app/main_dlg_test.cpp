@@ -34,9 +34,27 @@
 #include "common/ui/modal_hook.h"
 #include "common/ui/recording_shell.h"
 #include "common/ui/text.h"
+#include "common/ui/window_system.h"
 #include "support/query_wait.h"
 
 namespace {
+
+// Calls `changed` on every window-state change of `window`.
+class StateWatch : public QObject {
+public:
+    StateWatch(QWidget& window, std::function<void()> changed) : changed_(std::move(changed)) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange) changed_();
+        return false;
+    }
+
+private:
+    std::function<void()> changed_;
+};
 
 class MainDlgTest : public ShellFixture {
 protected:
@@ -337,6 +355,22 @@ TEST_F(MainDlgTest, TopMostOnlyForTheFirstTwoSeconds) {
     EXPECT_FALSE(main.IsTopMostPhase());
     EXPECT_FALSE(main.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(main.isVisible());
+}
+
+// Where only the compositor can restore a minimised window (Wayland), the end of the
+// top-most phase must not minimise the window: it would stay minimised.
+TEST_F(MainDlgTest, TopMostPhaseNeverMinimisesWhereTheCompositorManagesWindows) {
+    ui::ScopedCompositorManagesWindows wayland(true);
+    LogInAs("guest", "");
+    CMainDlg main(config_, session_, *documents_, shell_);
+    bool everMinimised = false;
+    StateWatch watch(main, [&] { everMinimised |= main.isMinimized(); });
+    main.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !main.IsTopMostPhase(); }, 5000));
+    QTest::qWait(50);
+    EXPECT_FALSE(everMinimised);
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(main.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 // Drives the modal chain: each step runs when a new login or main window is active.

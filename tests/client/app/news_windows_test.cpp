@@ -23,6 +23,7 @@
 #include "common/platform/paths.h"
 #include "common/ui/query_runner.h"
 #include "common/ui/text.h"
+#include "common/ui/window_system.h"
 #include "support/memory_document_source.h"
 
 namespace {
@@ -126,6 +127,26 @@ TEST_F(NewsWindowsTest, AnItemWithoutTitleIsRecordedButNotShown) {
     popup.Start();
     ASSERT_TRUE(Until([&] { return ReadNewsTime(Dir()) == "t9"; }));
     ASSERT_TRUE(Until([&] { return popup.IsChecking(); }));
+    EXPECT_FALSE(popup.isVisible());
+    EXPECT_FALSE(popup.IsSliding());
+    ui::DrainQueries();
+}
+
+TEST_F(NewsWindowsTest, WhereWindowsCannotBePlacedANotificationAnnouncesTheItem) {
+    ui::ScopedCompositorManagesWindows wayland(true);
+    MemoryDocumentSource documents;
+    documents.Serve("/KRClientInfo/NewsInfo.xml",
+                    "<News><Time>t7</Time><Title>T</Title><Content>S</Content><LinkUrl>http://l</LinkUrl></News>");
+    CNewsPopup popup(Dir(), documents, online_, shell_, CNewsPopup::Timings{0, kNever, 1, 10});
+    ASSERT_TRUE(popup.Initialise());
+    std::vector<std::pair<std::string, std::string>> notices;
+    popup.SetNotificationFallback([&](const std::string& title, const std::string& summary) {
+        notices.emplace_back(title, summary);
+    });
+    popup.Start();
+    ASSERT_TRUE(Until([&] { return !notices.empty() && popup.IsChecking(); }));
+    EXPECT_EQ(notices, (std::vector<std::pair<std::string, std::string>>{{"T", "S"}}));
+    EXPECT_EQ(ReadNewsTime(Dir()), "t7");
     EXPECT_FALSE(popup.isVisible());
     EXPECT_FALSE(popup.IsSliding());
     ui::DrainQueries();
