@@ -319,7 +319,7 @@ bool CMainDlg::CreateNewsPopup() {
     newsPopup_ = std::make_unique<CNewsPopup>(ProgramDir(), documents_, online_, shell_,
                                               DefaultBackgroundOptions().news);
     newsPopup_->SetNotificationFallback(
-        [this](const std::string& title, const std::string& summary) { tray_->ShowMessage(title, summary); });
+        [this](const std::string& title, const std::string& summary) { return tray_->ShowMessage(title, summary); });
     return newsPopup_->Initialise();
 }
 

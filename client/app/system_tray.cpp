@@ -119,6 +119,8 @@ void CSystemTray::HandleTrayEvent(int iconId, TrayEvent event) {
     }
 }
 
-void CSystemTray::ShowMessage(const std::string& title, const std::string& text) {
-    if (enabled_ && icon_) icon_->showMessage(ui::ToQString(title), ui::ToQString(text));
+bool CSystemTray::ShowMessage(const std::string& title, const std::string& text) {
+    if (!enabled_ || !icon_ || !QSystemTrayIcon::supportsMessages()) return false;
+    icon_->showMessage(ui::ToQString(title), ui::ToQString(text));
+    return true;
 }

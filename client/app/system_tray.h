@@ -34,8 +34,9 @@ public:
     void SetDefaultItem(int item, bool byPosition);
     void RemoveIcon();
     bool IsEnabled() const { return enabled_; }
-    // A notification beside the icon (GBK texts); nothing without the icon.
-    void ShowMessage(const std::string& title, const std::string& text);
+    // A notification beside the icon (GBK texts). False, showing nothing, without the
+    // icon or where the system shows no notifications for it.
+    bool ShowMessage(const std::string& title, const std::string& text);
 
     // Handles one notification for the icon `iconId`: a right-button release shows the
     // menu at the cursor, a left double-click runs the default item's command.

@@ -123,8 +123,7 @@ void CNewsPopup::ShowItem(const std::string& time, const std::string& title, con
         WaitForNextCheck();
         return;
     }
-    if (ui::CompositorManagesWindows() && notify_) {
-        notify_(title, summary);
+    if (ui::CompositorManagesWindows() && notify_ && notify_(title, summary)) {
         WaitForNextCheck();
         return;
     }

@@ -50,8 +50,10 @@ public:
     void Start();
 
     // Where the window system cannot put a window at a screen position (Wayland), an item
-    // is announced through this instead (title, summary; GBK), when it is set.
-    void SetNotificationFallback(std::function<void(const std::string&, const std::string&)> notify) {
+    // is announced through this instead (title, summary; GBK), when it is set. It returns
+    // false when it could not announce it; the pop-up then shows where the compositor
+    // puts it.
+    void SetNotificationFallback(std::function<bool(const std::string&, const std::string&)> notify) {
         notify_ = std::move(notify);
     }
 
@@ -89,5 +91,5 @@ private:
     QBasicTimer slideTimer_;
     int slideOffset_ = 0;
     std::string link_;
-    std::function<void(const std::string&, const std::string&)> notify_;
+    std::function<bool(const std::string&, const std::string&)> notify_;
 };

@@ -132,7 +132,7 @@ TEST_F(NewsWindowsTest, AnItemWithoutTitleIsRecordedButNotShown) {
     ui::DrainQueries();
 }
 
-TEST_F(NewsWindowsTest, WhereWindowsCannotBePlacedANotificationAnnouncesTheItem) {
+TEST_F(NewsWindowsTest, WhereWindowsCannotBePlacedANotificationAnnouncesTheItemWhenItCan) {
     ui::ScopedCompositorManagesWindows wayland(true);
     MemoryDocumentSource documents;
     documents.Serve("/KRClientInfo/NewsInfo.xml",
@@ -140,8 +140,10 @@ TEST_F(NewsWindowsTest, WhereWindowsCannotBePlacedANotificationAnnouncesTheItem)
     CNewsPopup popup(Dir(), documents, online_, shell_, CNewsPopup::Timings{0, kNever, 1, 10});
     ASSERT_TRUE(popup.Initialise());
     std::vector<std::pair<std::string, std::string>> notices;
+    bool announced = true;
     popup.SetNotificationFallback([&](const std::string& title, const std::string& summary) {
         notices.emplace_back(title, summary);
+        return announced;
     });
     popup.Start();
     ASSERT_TRUE(Until([&] { return !notices.empty() && popup.IsChecking(); }));
@@ -149,6 +151,16 @@ TEST_F(NewsWindowsTest, WhereWindowsCannotBePlacedANotificationAnnouncesTheItem)
     EXPECT_EQ(ReadNewsTime(Dir()), "t7");
     EXPECT_FALSE(popup.isVisible());
     EXPECT_FALSE(popup.IsSliding());
+
+    // Without a notification to carry it (no tray), the item shows in the pop-up itself.
+    documents.Serve("/KRClientInfo/NewsInfo.xml",
+                    "<News><Time>t8</Time><Title>T</Title><Content>S</Content><LinkUrl>http://l</LinkUrl></News>");
+    announced = false;
+    CNewsPopup again(Dir(), documents, online_, shell_, CNewsPopup::Timings{0, kNever, 1, 10});
+    ASSERT_TRUE(again.Initialise());
+    again.SetNotificationFallback([&](const std::string&, const std::string&) { return announced; });
+    again.Start();
+    EXPECT_TRUE(Until([&] { return again.isVisible(); }));
     ui::DrainQueries();
 }
 
