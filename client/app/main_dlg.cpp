@@ -46,9 +46,9 @@
 #include "common/ui/shell_facade.h"
 #include "common/ui/skin_place.h"
 #include "common/ui/stay_on_top.h"
-#include "common/ui/window_system.h"
 #include "common/ui/text.h"
 #include "common/ui/window_drag.h"
+#include "common/ui/window_system.h"
 
 namespace {
 
