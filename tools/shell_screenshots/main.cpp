@@ -101,9 +101,15 @@ void Stage(const std::string& dir, const std::string& host) {
             "</RemotFilePath>\r\n<NewsTime></NewsTime>\r\n</Config>\r\n");
 }
 
+// Waits for `done`; says on stderr when it did not come, so the next picture is not trusted.
+template <typename Done>
+void Await(Done done, int timeoutMs, const char* what) {
+    if (!QTest::qWaitFor(done, timeoutMs)) std::fprintf(stderr, "still waiting for %s\n", what);
+}
+
 void WaitForPanel(QWidget* panel) {
-    if (!QTest::qWaitFor([panel] { return !ui::QueryRunning(panel); }, 10000))
-        std::fprintf(stderr, "panel %s still waits for the server\n", qPrintable(panel->objectName()));
+    Await([panel] { return !ui::QueryRunning(panel); }, 10000,
+          qPrintable(QStringLiteral("panel %1's answer from the server").arg(panel->objectName())));
 }
 
 // Opens each diagnosis panel of page 常用, queries 600000 and saves the main window.
@@ -129,14 +135,14 @@ void ShootComprehensive(CMainDlg& main, ui::ShellFacade& shell) {
     CComprehensivePanel* panel = page->ComprehensivePanel();
     panel->CodeEdit()->setText("600000");
     panel->Query();
-    QTest::qWaitFor([panel] { return !ui::QueryRunning(panel); }, 10000);
+    WaitForPanel(panel);
     Shoot(main, "panel_ZHZD.png");
 
     page->SelectButton(CEvalPage::kForecastButton);
     CDiagnosisPanel* forecast = page->DiagnosisPanel(CEvalPage::kForecastButton);
     forecast->CodeEdit()->setText("600000");
     forecast->Query();
-    QTest::qWaitFor([forecast] { return !ui::QueryRunning(forecast); }, 10000);
+    WaitForPanel(forecast);
     Shoot(main, "panel_YZYC.png");
     page->SelectButton(CEvalPage::kComprehensiveButton);
 
@@ -248,7 +254,7 @@ void ShootVersionLine(const std::string& dir, const ClientConfig& config, const 
     ui::ScopedModalAnswers answers(ui::kIdCancel);
     CMainDlg main(config, session, documents, shell);
     main.show();
-    QTest::qWaitFor([&] { return !answers.Prompts().empty(); }, 10000);
+    Await([&] { return !answers.Prompts().empty(); }, 10000, "the version question");
     Shoot(main, "shell_main_version.png", OnScreen() ? 2500 : 300);
     DefaultBackgroundOptions() = BackgroundOptions{false, {}, {}};
 }
@@ -259,9 +265,9 @@ void ShootNews(const std::string& dir, DocumentSource& documents, ui::ShellFacad
     CNewsPopup popup(dir, documents, online, shell, CNewsPopup::Timings{0, 600000, 200, 10});
     if (!popup.Initialise()) return;
     popup.Start();
-    QTest::qWaitFor([&] { return popup.SlideOffset() >= 90; }, 10000);
+    Await([&] { return popup.SlideOffset() >= 90; }, 10000, "the news pop-up to slide in");
     ShootWorkAreaCorner(popup, "news_popup_sliding.png");
-    QTest::qWaitFor([&] { return !popup.IsSliding(); }, 20000);
+    Await([&] { return !popup.IsSliding(); }, 20000, "the news pop-up to stand still");
     QTest::qWait(100);
     ShootWorkAreaCorner(popup, "news_popup_shown.png");
 }

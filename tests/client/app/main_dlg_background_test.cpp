@@ -28,11 +28,11 @@ protected:
         session_.EnterAsGuest();
     }
     void TearDown() override {
-        DefaultBackgroundOptions() = BackgroundOptions{false, {}};
+        DefaultBackgroundOptions() = BackgroundOptions{false, {}, {}};
         ShellFixture::TearDown();
     }
     static void Run(int versionDelayMs, int dataUpdateMs, int netWatchMs) {
-        DefaultBackgroundOptions() = BackgroundOptions{true, {netWatchMs, versionDelayMs, dataUpdateMs}};
+        DefaultBackgroundOptions() = BackgroundOptions{true, {netWatchMs, versionDelayMs, dataUpdateMs}, {}};
     }
     // Lets the window thread work until `done` (bounded).
     static bool Until(const std::function<bool()>& done) {

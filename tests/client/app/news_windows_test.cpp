@@ -101,7 +101,9 @@ TEST_F(NewsWindowsTest, ViewOpensTheItemAndCloseHidesBothWaitForTheNextCheck) {
         QTest::qWait(20);
         EXPECT_FALSE(popup->isVisible());
         ASSERT_EQ(shell_.Requests().size(), view ? 1u : 0u);
-        if (view) EXPECT_EQ(shell_.Requests()[0].target, popup->Link());
+        if (view) {
+            EXPECT_EQ(shell_.Requests()[0].target, popup->Link());
+        }
     }
 }
 

@@ -35,7 +35,7 @@ void ShellFixture::SetUp() {
     session_ = Session();
     // Main windows of these tests run without their background threads; the tests of
     // those turn them on.
-    DefaultBackgroundOptions() = BackgroundOptions{false, {}};
+    DefaultBackgroundOptions() = BackgroundOptions{false, {}, {}};
 }
 
 void ShellFixture::TearDown() {
