@@ -71,21 +71,23 @@ bool BackgroundWork::AllEnded() const {
     return std::all_of(threads_.begin(), threads_.end(), [](const Worker& w) { return w.finished->load(); });
 }
 
-bool BackgroundWork::OnWindowThread(std::function<void()> call, bool wait) {
+bool BackgroundWork::OnWindowThread(std::function<void()> call) {
     if (!call || window_.isNull()) return false;
+    return QMetaObject::invokeMethod(window_.data(), std::move(call), Qt::QueuedConnection);
+}
+
+bool BackgroundWork::OnWindowThreadUntilFinished(std::function<void(std::function<void()> finished)> call) {
+    if (!call) return false;
+    // Shared with the window's side, which may finish after this thread stopped waiting.
     auto completion = std::make_shared<Completion>();
-    const bool queued = QMetaObject::invokeMethod(
-        window_.data(),
-        [call = std::move(call), completion] {
-            call();
-            {
-                std::lock_guard lock(completion->mutex);
-                completion->finished = true;
-            }
-            completion->done.notify_all();
-        },
-        Qt::QueuedConnection);
-    if (!queued || !wait) return queued;
+    auto finished = [completion] {
+        {
+            std::lock_guard lock(completion->mutex);
+            completion->finished = true;
+        }
+        completion->done.notify_all();
+    };
+    if (!OnWindowThread([call = std::move(call), finished] { call(finished); })) return false;
     std::unique_lock lock(completion->mutex);
     while (!completion->finished) {
         if (stop_.Stopped()) return false;
@@ -94,22 +96,29 @@ bool BackgroundWork::OnWindowThread(std::function<void()> call, bool wait) {
     return true;
 }
 
-void BackgroundWork::WarnNetworkDown(StopSignal&) { OnWindowThread(calls_.warnNetworkDown, true); }
+void BackgroundWork::WarnNetworkDown(StopSignal&) {
+    if (calls_.warnNetworkDown) OnWindowThreadUntilFinished(calls_.warnNetworkDown);
+}
 
 void BackgroundWork::ShowSameVersion(const std::string& local) {
-    if (calls_.showSameVersion) OnWindowThread([call = calls_.showSameVersion, local] { call(local); }, false);
+    if (calls_.showSameVersion) OnWindowThread([call = calls_.showSameVersion, local] { call(local); });
 }
 
 void BackgroundWork::ShowNewVersion(const std::string& local, const std::string& server) {
     if (calls_.showNewVersion)
-        OnWindowThread([call = calls_.showNewVersion, local, server] { call(local, server); }, false);
+        OnWindowThread([call = calls_.showNewVersion, local, server] { call(local, server); });
 }
 
 bool BackgroundWork::AskToUpdate(StopSignal&) {
     if (!calls_.askToUpdate) return false;
-    auto answer = std::make_shared<bool>(false);
-    if (!OnWindowThread([call = calls_.askToUpdate, answer] { *answer = call(); }, true)) return false;
-    return *answer;
+    auto answer = std::make_shared<std::atomic<bool>>(false);
+    const bool finished = OnWindowThreadUntilFinished([call = calls_.askToUpdate, answer](std::function<void()> done) {
+        call([answer, done](bool yes) {
+            answer->store(yes);
+            done();
+        });
+    });
+    return finished && answer->load();
 }
 
-void BackgroundWork::StartUpdater() { OnWindowThread(calls_.startUpdater, false); }
+void BackgroundWork::StartUpdater() { OnWindowThread(calls_.startUpdater); }

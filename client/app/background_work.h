@@ -33,12 +33,15 @@ struct BackgroundOptions {
 };
 BackgroundOptions& DefaultBackgroundOptions();
 
-// What the threads show; each runs on the window's thread.
+// What the threads show; each runs on the window's thread. The warning and the question
+// return at once and leave the rest of the window usable; they call `dismissed` or
+// `answered` (true for yes) when the user closes them, and the asking thread waits
+// for that.
 struct BackgroundWindow {
-    std::function<void()> warnNetworkDown;  // modal; returns when dismissed
+    std::function<void(std::function<void()> dismissed)> warnNetworkDown;
     std::function<void(const std::string& local)> showSameVersion;
     std::function<void(const std::string& local, const std::string& server)> showNewVersion;
-    std::function<bool()> askToUpdate;  // modal; true for yes
+    std::function<void(std::function<void(bool)> answered)> askToUpdate;
     std::function<void()> startUpdater;
 };
 
@@ -74,9 +77,11 @@ private:
         std::shared_ptr<std::atomic<bool>> finished;
     };
     void Launch(std::function<void()> body);
-    // Runs `call` on the window's thread; without `wait` it returns at once, with it it
-    // waits for the call or for the stop signal. False when the call did not complete.
-    bool OnWindowThread(std::function<void()> call, bool wait);
+    // Runs `call` on the window's thread and returns at once. False when it cannot.
+    bool OnWindowThread(std::function<void()> call);
+    // Runs `call` on the window's thread and waits until it calls the `finished` it is
+    // given (at once or later) or the stop signal comes. False when it did not finish.
+    bool OnWindowThreadUntilFinished(std::function<void(std::function<void()> finished)> call);
 
     QPointer<QObject> window_;
     BackgroundWindow calls_;

@@ -328,15 +328,16 @@ void CMainDlg::StartBackground() {
     if (!options.enabled) return;
     newsPopup_->Start();
     BackgroundWindow calls;
-    calls.warnNetworkDown = [] { ShowTip(nullptr, Gbk("您的网络出现问题!!!")); };
+    calls.warnNetworkDown = [this](std::function<void()> dismissed) {
+        OpenBackgroundTip(Gbk("您的网络出现问题!!!"), false, [dismissed](int) { dismissed(); });
+    };
     calls.showSameVersion = [this](const std::string& local) { ShowSameVersion(local); };
     calls.showNewVersion = [this](const std::string& local, const std::string& server) {
         ShowNewVersion(local, server);
     };
-    calls.askToUpdate = [] {
-        CTipDlg question;
-        question.SetMessage(Gbk("有新的版本可以更新，\r\n您是否更新？!"), CTipDlg::kQuestion);
-        return question.DoModal() == ui::kIdOk;
+    calls.askToUpdate = [this](std::function<void(bool)> answered) {
+        OpenBackgroundTip(Gbk("有新的版本可以更新，\r\n您是否更新？!"), true,
+                          [answered](int answer) { answered(answer == ui::kIdOk); });
     };
     // Disabled, like every command, once the window closes.
     calls.startUpdater = [this] { OnCommand(ids::kCmdUpdate); };
@@ -344,6 +345,22 @@ void CMainDlg::StartBackground() {
     config.programDirectory = ProgramDir();
     background_ = std::make_unique<BackgroundWork>(this, std::move(calls), std::move(config), online_);
     background_->Start(options.timings);
+}
+
+void CMainDlg::OpenBackgroundTip(const std::string& message, bool question, std::function<void(int)> answered) {
+    if (closing_) {
+        answered(ui::kIdCancel);
+        return;
+    }
+    auto* tip = new CTipDlg();
+    tip->SetMessage(message, question ? CTipDlg::kQuestion : CTipDlg::kInformation);
+    connect(tip, &QDialog::finished, tip, &QObject::deleteLater);
+    if (!tip->Open(std::move(answered))) {
+        delete tip;
+        return;
+    }
+    std::erase_if(backgroundTips_, [](const QPointer<CTipDlg>& open) { return open.isNull(); });
+    backgroundTips_.push_back(tip);
 }
 
 void CMainDlg::ShowSameVersion(const std::string& local) {
@@ -470,6 +487,9 @@ void CMainDlg::BeginClosing() {
     if (tray_) tray_->RemoveIcon();
     if (searchPopup_) searchPopup_->Hide();
     if (background_) background_->RequestStop();
+    for (const QPointer<CTipDlg>& tip : backgroundTips_)
+        if (tip) tip->reject();
+    backgroundTips_.clear();
     newsPopup_.reset();
     newsList_.reset();
 }

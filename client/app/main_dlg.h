@@ -12,8 +12,10 @@
 #include <QPointer>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "client/core/client_config.h"
 #include "client/core/current_stock_code.h"
@@ -40,6 +42,7 @@ class CNewsPopup;
 class CSkinPage;
 class CStockSearchPopup;
 class CSystemTray;
+class CTipDlg;
 class CToolsPage;
 namespace ui {
 class ShellFacade;
@@ -145,6 +148,7 @@ private:
     void BeginClosing();
     bool CreateNewsPopup();
     void StartBackground();
+    void OpenBackgroundTip(const std::string& message, bool question, std::function<void(int)> answered);
 
     std::string ProgramDir() const;
 
@@ -192,6 +196,9 @@ private:
     // Windows of their own (no parent), closed with the main window.
     std::unique_ptr<CNewsPopup> newsPopup_;
     std::unique_ptr<CNewsListDlg> newsList_;
+    // The background threads' warning and question while they are open; they block no
+    // window and are closed with the main window.
+    std::vector<QPointer<CTipDlg>> backgroundTips_;
     // Declared last: its threads use the members above until it is gone.
     std::unique_ptr<BackgroundWork> background_;
 };

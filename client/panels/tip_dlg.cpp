@@ -67,12 +67,32 @@ void CTipDlg::SetMessage(const std::string& message, Style style) {
     style_ = style;
 }
 
+std::optional<int> CTipDlg::HookAnswer() const {
+    return ui::ModalHook::Answer({"CTipDlg", kCaption, message_, style_ == kQuestion});
+}
+
 int CTipDlg::DoModal() {
-    if (auto answer = ui::ModalHook::Answer({"CTipDlg", kCaption, message_, style_ == kQuestion})) {
-        return *answer;
-    }
+    if (auto answer = HookAnswer()) return *answer;
     if (!InitDialog()) return ui::kIdCancel;
     return exec();
+}
+
+bool CTipDlg::Open(std::function<void(int)> answered) {
+    if (auto answer = HookAnswer()) {
+        answered(*answer);
+        return false;
+    }
+    if (!InitDialog()) {
+        answered(ui::kIdCancel);
+        return false;
+    }
+    connect(this, &QDialog::finished, this, [answered = std::move(answered)](int result) { answered(result); });
+    setModal(false);
+    setWindowModality(Qt::NonModal);
+    show();
+    raise();
+    activateWindow();
+    return true;
 }
 
 bool CTipDlg::InitDialog() {

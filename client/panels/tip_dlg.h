@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QImage>
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "common/ui/skin_image.h"
@@ -36,6 +38,11 @@ public:
     // Cancel or Esc. A modal hook, when set, answers instead of the user.
     int DoModal();
 
+    // Shows the window without blocking any other window and returns at once; `answered`
+    // gets the answer (as DoModal's) when the window closes, or at once when the modal
+    // hook answers or the window cannot be skinned. True while the window is shown.
+    bool Open(std::function<void(int)> answered);
+
     // Skins and sizes the window for the message and shows the buttons for the style.
     // Without its background
     // picture (or a shape cut from it) the window minimises, the application's main
@@ -57,6 +64,7 @@ protected:
 private:
     // Sizes the window, its picture and the label for the message; returns how much
     // taller than the template the window became.
+    std::optional<int> HookAnswer() const;
     int FitToMessage();
     void PlaceButtons(int extraHeight);
     void StepAwayFromOpenTips();

@@ -1,6 +1,7 @@
 // The main window's background threads: the version line and upgrade link, the question
 // and the updater, the network warning, and the exit while a download is stalled.
 #include <QApplication>
+#include <QPointer>
 #include <QtTest/QTest>
 
 #include <functional>
@@ -10,8 +11,10 @@
 #include "client/app/main_dlg.h"
 #include "client/app/shell_fixture.h"
 #include "client/panels/color_label.h"
+#include "client/panels/tip_dlg.h"
 #include "client/widgets/html_label.h"
 #include "common/platform/paths.h"
+#include "common/ui/kbc_bmp.h"
 #include "common/ui/modal_hook.h"
 #include "common/ui/text.h"
 #include "update_site.h"
@@ -98,6 +101,32 @@ TEST_F(MainDlgBackgroundTest, AStoppedServerClearsTheOnlineFlagAndWarns) {
     EXPECT_EQ(answers.Prompts()[0].message, G("您的网络出现问题!!!"));
     EXPECT_FALSE(answers.Prompts()[0].question);
     EXPECT_FALSE(main.Online().IsOnline());
+}
+
+// The warning blocks no window: the user keeps working (the calculator, say) while it is
+// up. The watch waits for it to be closed before it warns again, and the exit closes it.
+TEST_F(MainDlgBackgroundTest, TheNetworkWarningLeavesTheWindowUsableAndClosesWithIt) {
+    WriteConfig(DeadHost());
+    Run(kNever, kNever, 10);
+    CMainDlg main(config_, session_, *documents_, shell_);
+    main.show();
+    auto openTip = [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* tip = qobject_cast<CTipDlg*>(window); tip && tip->isVisible()) return tip;
+        return static_cast<CTipDlg*>(nullptr);
+    };
+    ASSERT_TRUE(Until([&] { return openTip() != nullptr; }));
+    QPointer<CTipDlg> first = openTip();
+    EXPECT_EQ(ui::FromQString(first->MessageLabel()->text()), G("您的网络出现问题!!!"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QTest::qWait(60);  // several checks' time: the watch waits for the user
+    EXPECT_EQ(openTip(), first.data());
+
+    first->OkCentreButton()->click();
+    ASSERT_TRUE(Until([&] { return first.isNull() && openTip() != nullptr; }));
+    QPointer<CTipDlg> second = openTip();
+    main.OnCommand(ids::kCmdExit);
+    EXPECT_TRUE(Until([&] { return second.isNull() && main.Background()->AllEnded(); }));
 }
 
 TEST_F(MainDlgBackgroundTest, ExitEndsTheThreadsWhileADownloadIsStalled) {
