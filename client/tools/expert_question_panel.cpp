@@ -53,7 +53,10 @@ CExpertQuestionPanel::CExpertQuestionPanel(const ClientConfig& config, QWidget* 
     CKbcBmp* submit = tool_widgets::AddImageButton(this, QString::number(kSubmitButtonId), QStringLiteral("提交"),
                                                    layout::kSubmitButton, "image\\ljtj.gif");
 
+    // Choosing the question already shown builds its text again, from the code and
+    // price typed since.
     connect(question_, &QComboBox::currentIndexChanged, this, &CExpertQuestionPanel::QuestionChosen);
+    connect(question_, &QComboBox::activated, this, &CExpertQuestionPanel::QuestionChosen);
     connect(submit, &CKbcBmp::clicked, this, &CExpertQuestionPanel::Submit);
 }
 

@@ -53,6 +53,10 @@ TEST_F(FormsTest, ChoosingAQuestionWritesItsTextAndThePromptEmptiesIt) {
     panel.ContentEdit()->setPlainText(QStringLiteral("typed"));
     panel.QuestionCombo()->setCurrentIndex(3);
     EXPECT_EQ(panel.ContentEdit()->toPlainText(), QStringLiteral("600000购入价位10.5元，能否继续持有？"));
+    // Choosing it again takes the price typed since.
+    panel.PriceEdit()->setText(QStringLiteral("11"));
+    emit panel.QuestionCombo()->activated(3);
+    EXPECT_EQ(panel.ContentEdit()->toPlainText(), QStringLiteral("600000购入价位11元，能否继续持有？"));
     panel.QuestionCombo()->setCurrentIndex(0);
     EXPECT_EQ(panel.ContentEdit()->toPlainText(), QString());
     EXPECT_EQ(panel.TitleCombo()->currentIndex(), -1) << "no title is chosen at first";
