@@ -91,6 +91,7 @@ void CFinancePanel::StartAction() {
 }
 
 void CFinancePanel::ShowTopList(const CFinanceAnalysis& list) {
+    stockLabel_->clear();  // it names a stock only while the list shows that stock alone
     list_->DeleteAllRows();
     // Every slot of the list, each at the top; slots the server did not fill are blank rows.
     for (std::size_t i = 0; i < kFinanceListCapacity; ++i) {

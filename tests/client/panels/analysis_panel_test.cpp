@@ -266,6 +266,7 @@ TEST_F(AnalysisPanels, FinanceStockQueryLeavesOneRowThatAHeaderClickStillSorts) 
     ActOn(panel, "");
     EXPECT_EQ(list->Model().rowCount(), 50);
     EXPECT_EQ(Utf8(panel->FigureHeader(0)->text()), "每股收益（元）↓");
+    EXPECT_EQ(Text(panel, 1036), "") << "the label no longer names one stock of the fifty";
 }
 
 TEST_F(AnalysisPanels, FinanceListThatCannotBeFoundKeepsTheRows) {
