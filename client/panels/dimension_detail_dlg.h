@@ -6,6 +6,8 @@
 // recommends for the dimension (1048 to 1053) and an explanatory note. Enter does
 // nothing; Esc and the close box close it. It reads only the evaluation it was given.
 #include <QDialog>
+#include <QLabel>
+#include <QPointer>
 
 #include <vector>
 
@@ -14,7 +16,6 @@
 
 struct DimensionDetail;
 class CColorLabel;
-class QLabel;
 
 class CDimensionDetailDlg : public QDialog {
     Q_OBJECT
@@ -35,8 +36,9 @@ protected:
     CDimensionDetailDlg(Dimension dimension, const CComprehensiveEval& evaluation, int gap,
                         QWidget* parent);
     int TableBottom() const { return tableBottom_; }
-    // The label of a column caption (column 1 is the first value).
-    QLabel* Caption(std::size_t column) const { return captions_[column]; }
+    // The label of a column caption (column 1 is the first value); nullptr once a
+    // subclass has replaced it (by a link, say).
+    QLabel* Caption(std::size_t column) const { return captions_[column].data(); }
 
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -47,5 +49,5 @@ private:
 
     CSkinImage background_;
     int tableBottom_ = 0;
-    std::vector<QLabel*> captions_;
+    std::vector<QPointer<QLabel>> captions_;
 };
