@@ -202,6 +202,7 @@ void CRepairDlg::StartDownloads(int clientPid) {
     repair::CRepairWorker::Events events;
     events.progress = [this](const net::DownloadNotice& notice) { ShowProgress(notice); };
     events.fileDone = [this](const std::string&) { SetStatus(QStringLiteral("下载完成！正在修复。。。。。。")); };
+    events.installing = [this] { SetStatus(QStringLiteral("正在进行修复，请稍等。。。。。。")); };
     events.finished = [this](const repair::RepairResult& result) { ShowResult(result); };
     worker_ = new repair::CRepairWorker(list_, settings_.programDirectory, clientPid, std::move(events));
     worker_->Start();

@@ -31,7 +31,7 @@ int RepairReport::FailedCount() const {
 CRepairRun::CRepairRun(update::FileList list, std::string programDirectory)
     : list_(std::move(list)), programDirectory_(std::move(programDirectory)) {}
 
-RepairReport CRepairRun::Run(const update::UpdateDownload::FileDone& fileDone) {
+RepairReport CRepairRun::Run(const update::UpdateDownload::FileDone& fileDone, const std::function<void()>& installing) {
     std::vector<std::string> wanted;
     for (const update::ListedFile& file : list_.files)
         if (Acceptable(file.name)) wanted.push_back(file.name);
@@ -46,6 +46,7 @@ RepairReport CRepairRun::Run(const update::UpdateDownload::FileDone& fileDone) {
 
     RepairReport report;
     report.stopped = download_.Stopped();
+    if (!report.stopped && installing) installing();
     const std::vector<std::string> installed =
         report.stopped || folder.empty() ? std::vector<std::string>{}
                                          : update::InstallFiles(folder, arrived, programDirectory_);

@@ -4,6 +4,7 @@
 // an atomic replace. A name that could leave its folder, or that names one of the
 // user's own files, is refused and nothing is written for it. A file is installed only
 // when it arrived whole; a stopped run installs nothing.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,10 @@ public:
     void SetNotify(net::DownloadNotify notify) { notify_ = std::move(notify); }
 
     // Downloads and installs; `fileDone` is called on the running thread after each file
-    // that arrived whole.
-    RepairReport Run(const update::UpdateDownload::FileDone& fileDone = {});
+    // that arrived whole, and `installing` once the downloads are over, just before the
+    // files are installed (never for a stopped run).
+    RepairReport Run(const update::UpdateDownload::FileDone& fileDone = {},
+                     const std::function<void()>& installing = {});
 
     // From any thread: the download under way stops, no further file starts and nothing
     // is installed. Calling it again until Run returns makes sure the run sees it.

@@ -69,9 +69,11 @@ void CRepairWorker::Work() {
             lastName = notice.name;
             Post([this, notice] { if (events_.progress) events_.progress(notice); });
         });
-        result.report = run_.Run([this](const std::string& name) {
-            Post([this, name] { if (events_.fileDone) events_.fileDone(name); });
-        });
+        result.report = run_.Run(
+            [this](const std::string& name) {
+                Post([this, name] { if (events_.fileDone) events_.fileDone(name); });
+            },
+            [this] { Post([this] { if (events_.installing) events_.installing(); }); });
     }
     Post([this, result] { if (events_.finished) events_.finished(result); });
     ended_ = true;

@@ -26,6 +26,7 @@ public:
     struct Events {
         std::function<void(const net::DownloadNotice&)> progress;
         std::function<void(const std::string& name)> fileDone;
+        std::function<void()> installing;  // the downloads are over; installing begins
         std::function<void(const RepairResult&)> finished;
     };
 

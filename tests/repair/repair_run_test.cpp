@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <functional>
 #include <future>
 #include <thread>
 
@@ -48,9 +49,9 @@ protected:
         static SampleServer server;
         return server;
     }
-    repair::RepairReport Repair(const std::string& path) {
+    repair::RepairReport Repair(const std::string& path, const std::function<void()>& installing = {}) {
         repair::CRepairRun run(repair::ReadRepairList(Server().Url(path)), sandbox_.Program());
-        return run.Run();
+        return run.Run({}, installing);
     }
     RepairSandbox sandbox_;
 };
@@ -65,7 +66,12 @@ TEST_F(RepairRunTest, RestoresDamagedAndMissingFilesAndKeepsTheUsersFiles) {
 
     const update::FileList list = repair::ReadRepairList(Server().Url("/Restoration/Restoration.xml"));
     ASSERT_GT(list.files.size(), 10u);
-    const repair::RepairReport report = Repair("/Restoration/Restoration.xml");
+    // Installing is announced once, after every download and before any file is replaced.
+    std::vector<std::string> stockInfoWhenInstalling;
+    const repair::RepairReport report = Repair("/Restoration/Restoration.xml", [&] {
+        stockInfoWhenInstalling.push_back(sandbox_.Read("StockInfo.xml"));
+    });
+    EXPECT_EQ(stockInfoWhenInstalling, std::vector<std::string>{"damaged"});
 
     EXPECT_TRUE(report.Complete());
     EXPECT_EQ(report.files.size(), list.files.size());
@@ -152,13 +158,15 @@ TEST_F(ScriptedRepairTest, AStoppedRunInstallsNothing) {
     sandbox_.Write("a.dll", "old A");
     const auto before = sandbox_.Files();
     repair::CRepairRun run(List({"a.dll", "b.dll"}), sandbox_.Program());
-    auto result = std::async(std::launch::async, [&run] { return run.Run(); });
+    bool installing = false;
+    auto result = std::async(std::launch::async, [&run, &installing] { return run.Run({}, [&] { installing = true; }); });
     for (int i = 0; i < 500 && site_.Requested().size() < 2; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     ASSERT_EQ(site_.Requested().size(), 2u);
     while (result.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) run.Stop();
     const repair::RepairReport report = result.get();
     EXPECT_TRUE(report.stopped);
     EXPECT_FALSE(report.Complete());
+    EXPECT_FALSE(installing);
     EXPECT_EQ(sandbox_.Files(), before);
 }
 
