@@ -36,6 +36,7 @@
 #include "client/panels/tools_page.h"
 #include "client/widgets/html_ctl.h"
 #include "client/widgets/html_label.h"
+#include "common/platform/log.h"
 #include "common/platform/paths.h"
 #include "common/skin/main_layout.h"
 #include "common/ui/color.h"
@@ -471,7 +472,12 @@ void CMainDlg::ShowAbout() {
 void CMainDlg::ShowNewsList() {
     if (!newsList_)
         newsList_ = std::make_unique<CNewsListDlg>(ProgramDir(), HostUrl(config_.hosts.productSite, "/articlelist.asp"));
-    if (!newsList_->IsSkinned()) return;
+    if (!newsList_->IsSkinned()) {
+        // A damaged installation: the client closes, as for every window without its skin.
+        platform::Log(platform::LogLevel::Error, "quorvel.skin", "the news list's picture image/newsbk.gif is missing");
+        Exit();
+        return;
+    }
     newsList_->move(frameGeometry().center() - newsList_->rect().center());
     newsList_->showNormal();
     newsList_->raise();

@@ -195,4 +195,14 @@ TEST_F(NewsWindowsTest, TheTrayCommandShowsOneListWindowCentredOnTheMainWindow) 
     EXPECT_EQ(main.NewsPopup(), nullptr);
 }
 
+TEST_F(NewsWindowsTest, WithoutItsPictureTheListClosesTheClientLikeEveryOtherSkinnedWindow) {
+    session_.EnterAsGuest();
+    CMainDlg main(config_, session_, *documents_, shell_);
+    ASSERT_TRUE(main.IsSkinned());
+    ASSERT_TRUE(platform::RemoveFile(platform::JoinPath(Dir(), "image/newsbk.gif")));
+    main.show();
+    main.OnCommand(ids::kCmdNewsList);
+    EXPECT_TRUE(main.IsClosing());
+}
+
 }  // namespace
