@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include <utility>
+
 #include "client/core/current_stock_code.h"
 #include "client/core/gbk.h"
 #include "client/data/finance_analysis.h"
@@ -71,9 +73,16 @@ void CFinancePanel::Activate() {
 }
 
 void CFinancePanel::LoadTopList() {
-    if (ui::QueryRunning(this)) return;
+    if (ui::QueryRunning(this)) {
+        reloadWhenIdle_ = true;
+        return;
+    }
     FetchAndShow([&documents = services_.documents] { return CFinanceAnalysis::FetchList(documents); }, kNotFound,
-                 [this](const CFinanceAnalysis& list) { ShowTopList(list); });
+                 [this](const CFinanceAnalysis& list) { ShowTopList(list); }, [this] { ReloadIfAskedMeanwhile(); });
+}
+
+void CFinancePanel::ReloadIfAskedMeanwhile() {
+    if (std::exchange(reloadWhenIdle_, false)) LoadTopList();
 }
 
 void CFinancePanel::StartAction() {
@@ -87,6 +96,7 @@ void CFinancePanel::StartAction() {
                  [this] {
                      Refresh();
                      entry_->FocusAndSelect();
+                     ReloadIfAskedMeanwhile();
                  });
 }
 

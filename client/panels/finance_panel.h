@@ -32,7 +32,7 @@ public:
 
     // Copies the current stock code into the edit, then loads the top-50 list.
     void Activate();
-    // Loads the top-50 list.
+    // Loads the top-50 list; asked for while a query runs, it loads once that query is over.
     void LoadTopList();
     // Sorts by figure `figure` (0 to 5) from high to low and puts the arrow on its label.
     void SortByFigure(int figure);
@@ -47,6 +47,7 @@ protected:
 
 private:
     void ShowTopList(const CFinanceAnalysis& list);
+    void ReloadIfAskedMeanwhile();
     void ShowStock(const CFinanceAnalysis& stock);
     void AddRow(int index, const std::string& code, const std::string& name, const std::array<std::string, kFigures>& figures);
 
@@ -54,4 +55,5 @@ private:
     CColorLabel* stockLabel_ = nullptr;
     CColumnListCtrl* list_ = nullptr;
     std::array<CColorLabel*, kFigures> headers_{};
+    bool reloadWhenIdle_ = false;  // the top fifty were asked for while a query ran
 };

@@ -12,6 +12,8 @@
 #include "client/panels/hot_industry_panel.h"
 #include "client/panels/industry_stocks_panel.h"
 #include "client/panels/sector_panel.h"
+#include "common/ui/kbc_bmp.h"
+#include "common/ui/query_runner.h"
 #include "common/ui/text.h"
 
 namespace {
@@ -267,6 +269,22 @@ TEST_F(AnalysisPanels, FinanceStockQueryLeavesOneRowThatAHeaderClickStillSorts) 
     EXPECT_EQ(list->Model().rowCount(), 50);
     EXPECT_EQ(Utf8(panel->FigureHeader(0)->text()), "每股收益（元）↓");
     EXPECT_EQ(Text(panel, 1036), "") << "the label no longer names one stock of the fifty";
+}
+
+TEST_F(AnalysisPanels, FinanceOpenedAgainDuringAStockQueryShowsTheTopFiftyAfterIt) {
+    ServeFinanceList();
+    ServeFinanceStock("600000", "浦发银行");
+    MakeAnalysisPage();
+    auto* panel = static_cast<CFinancePanel*>(OpenAnalysis(CAnalysisPage::kFinanceButton));
+    docs_.SetStallMs(200);
+    Control<QLineEdit>(panel, CAnalysisPanel::kCodeEditId)->setText("600000");
+    QTest::mouseClick(Control<CKbcBmp>(panel, CAnalysisPanel::kActionButtonId), Qt::LeftButton);
+    ASSERT_TRUE(ui::QueryRunning(panel));
+    panel->Activate();  // the user left the panel and came back
+    WaitIdle(panel);
+    EXPECT_EQ(panel->List()->Model().rowCount(), 50);
+    EXPECT_EQ(Utf8(panel->FigureHeader(0)->text()), "每股收益（元）↓");
+    EXPECT_EQ(Text(panel, 1036), "");
 }
 
 TEST_F(AnalysisPanels, FinanceListThatCannotBeFoundKeepsTheRows) {
