@@ -19,8 +19,11 @@ QImage StretchFromCentre(const QImage& picture, QSize size) {
     if (picture.isNull()) return QImage();
     size = size.expandedTo(picture.size());
     if (size == picture.size()) return picture;
-    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
-    QImage result(size, QImage::Format_RGB32);
+    // Premultiplied pixels copy as they are, so transparent parts stay transparent.
+    const QImage::Format format =
+        picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    const QImage source = picture.convertToFormat(format);
+    QImage result(size, format);
     for (int y = 0; y < size.height(); ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(
             source.constScanLine(SourceOf(y, size.height(), source.height())));

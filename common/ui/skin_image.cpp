@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/platform/files.h"
+#include "common/ui/window_system.h"
 
 namespace {
 
@@ -56,6 +57,17 @@ std::vector<int> RowRuns(const QImage& image, int y) {
         runs.push_back(x);
     }
     return runs;
+}
+
+// The bitmap with every pure black pixel (outside the shape) made transparent.
+QImage WithoutOutside(const QImage& bitmap) {
+    QImage result = bitmap.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < result.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x)
+            if ((row[x] & 0x00FFFFFFu) == 0) row[x] = 0;
+    }
+    return result;
 }
 
 }  // namespace
@@ -156,11 +168,15 @@ void CSkinImage::Draw(QPainter& painter) const {
     if (!bitmap_.isNull()) painter.drawImage(QPoint(0, 0), bitmap_);
 }
 
-bool CSkinImage::ShapeWindow(QWidget* window) const {
+bool CSkinImage::ShapeWindow(QWidget* window) {
     if (!window) return false;
     const std::optional<QRegion> region = MakeRegion();
     if (!region) return false;
     window->setFixedSize(bitmap_.size());
     window->setMask(*region);
+    if (window->isWindow() && ui::CompositorManagesWindows()) {
+        window->setAttribute(Qt::WA_TranslucentBackground);
+        bitmap_ = WithoutOutside(bitmap_);
+    }
     return true;
 }

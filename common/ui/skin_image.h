@@ -34,8 +34,11 @@ public:
     void Draw(QPainter& painter) const;
 
     // Sizes `window` to the bitmap and sets its mask to the region; false when there
-    // is no region (the window is left as it was).
-    bool ShapeWindow(QWidget* window) const;
+    // is no region (the window is left as it was). Where the compositor ignores window
+    // masks (Wayland), a top-level window is made translucent instead and the bitmap's
+    // pixels outside the shape transparent, so the shape still shows; call it before
+    // the window is first shown.
+    bool ShapeWindow(QWidget* window);
 
     void Release();
 

@@ -58,7 +58,7 @@ public:
         resize(loaded_ ? skin_.Size() : QSize(200, 100));
     }
     bool loaded() const { return loaded_; }
-    const CSkinImage& skin() const { return skin_; }
+    CSkinImage& skin() { return skin_; }
 
 protected:
     void paintEvent(QPaintEvent*) override {

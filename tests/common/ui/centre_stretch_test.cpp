@@ -23,3 +23,12 @@ TEST(CentreStretch, KeepsTheQuartersAndRepeatsTheCentreLines) {
     EXPECT_EQ(ui::StretchFromCentre(picture, QSize(5, 1)).size(), QSize(5, 3));
     EXPECT_TRUE(ui::StretchFromCentre(QImage(), QSize(4, 4)).isNull());
 }
+
+TEST(CentreStretch, TransparentCornersStayTransparent) {
+    QImage picture(5, 3, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(qRgb(10, 20, 30));
+    picture.setPixel(0, 0, 0);
+    const QImage grown = ui::StretchFromCentre(picture, QSize(9, 6));
+    EXPECT_EQ(qAlpha(grown.pixel(0, 0)), 0);
+    EXPECT_EQ(grown.pixel(4, 3), qRgb(10, 20, 30));
+}

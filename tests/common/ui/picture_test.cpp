@@ -7,6 +7,7 @@
 #include "common/ui/modal_hook.h"
 #include "common/ui/picture.h"
 #include "common/ui/skin_image.h"
+#include "common/ui/window_system.h"
 #include "support/test_pictures.h"
 
 using test_pictures::ScratchProgramDirectory;
@@ -127,6 +128,36 @@ TEST(SkinImage, RegionCutsBlackCornersAndKeepsTheInside) {
     ASSERT_TRUE(skin.ShapeWindow(&window));
     EXPECT_EQ(window.size(), QSize(80, 50));
     EXPECT_EQ(window.mask(), *region);
+}
+
+// Where window masks are ignored, a top-level window shows its shape through
+// transparency: the pixels outside it are see-through.
+TEST(SkinImage, WhereMasksAreIgnoredTheOutsideBecomesTransparent) {
+    ScratchProgramDirectory dir;
+    ASSERT_TRUE(test_pictures::Save(test_pictures::RoundedBackground(30, 20, 4), dir.ImagePath("bg.bmp"), "BMP"));
+    CSkinImage plain;
+    ASSERT_TRUE(plain.Load(dir.ImagePath("bg.bmp")));
+    QWidget ordinary;
+    ASSERT_TRUE(plain.ShapeWindow(&ordinary));
+    EXPECT_FALSE(ordinary.testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_FALSE(plain.Bitmap().hasAlphaChannel());
+
+    ui::ScopedCompositorManagesWindows wayland(true);
+    CSkinImage skin;
+    ASSERT_TRUE(skin.Load(dir.ImagePath("bg.bmp")));
+    QWidget window;
+    QWidget child(&window);
+    ASSERT_TRUE(skin.ShapeWindow(&window));
+    EXPECT_TRUE(window.testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_EQ(qAlpha(skin.Bitmap().pixel(0, 0)), 0);
+    EXPECT_EQ(skin.Bitmap().pixel(15, 10), plain.Bitmap().pixel(15, 10));
+    EXPECT_EQ(window.mask(), *plain.MakeRegion()) << "the shape is the same";
+    // A child's mask works everywhere: it stays as it was.
+    CSkinImage childSkin;
+    ASSERT_TRUE(childSkin.Load(dir.ImagePath("bg.bmp")));
+    ASSERT_TRUE(childSkin.ShapeWindow(&child));
+    EXPECT_FALSE(child.testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_FALSE(childSkin.Bitmap().hasAlphaChannel());
 }
 
 TEST(SkinImage, NoRegionWithoutAPictureOrOnASixteenBitDisplay) {
