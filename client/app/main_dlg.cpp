@@ -96,6 +96,9 @@ CMainDlg::CMainDlg(const ClientConfig& config, const Session& session, DocumentS
       documents_(documents),
       shell_(shell) {
     setObjectName(QString::number(ids::kMainDialog));
+    // Its modal run must not block the client's other windows (the news pop-up and list,
+    // the background warning): without a parent, window modality blocks nothing.
+    setWindowModality(Qt::WindowModal);
     setWindowIcon(AppIcon());
     setWindowTitle(QStringLiteral("Quorvel"));
     resize(ui::DluSize(565, 390));
@@ -353,7 +356,8 @@ void CMainDlg::OpenBackgroundTip(const std::string& message, bool question, std:
         answered(ui::kIdCancel);
         return;
     }
-    auto* tip = new CTipDlg();
+    // A child of this window, so it stays above it rather than behind.
+    auto* tip = new CTipDlg(this);
     tip->SetMessage(message, question ? CTipDlg::kQuestion : CTipDlg::kInformation);
     connect(tip, &QDialog::finished, tip, &QObject::deleteLater);
     if (!tip->Open(std::move(answered))) {

@@ -197,7 +197,7 @@ private:
     std::unique_ptr<CNewsPopup> newsPopup_;
     std::unique_ptr<CNewsListDlg> newsList_;
     // The background threads' warning and question while they are open; they block no
-    // window and are closed with the main window.
+    // window, stand above this one and are closed with it.
     std::vector<QPointer<CTipDlg>> backgroundTips_;
     // Declared last: its threads use the members above until it is gone.
     std::unique_ptr<BackgroundWork> background_;

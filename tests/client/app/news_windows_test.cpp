@@ -21,6 +21,7 @@
 #include "client/widgets/html_ctl.h"
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
+#include "common/ui/kbc_bmp.h"
 #include "common/ui/query_runner.h"
 #include "common/ui/text.h"
 #include "common/ui/window_system.h"
@@ -193,6 +194,22 @@ TEST_F(NewsWindowsTest, TheTrayCommandShowsOneListWindowCentredOnTheMainWindow) 
     main.OnCommand(ids::kCmdExit);
     EXPECT_EQ(main.NewsList(), nullptr);
     EXPECT_EQ(main.NewsPopup(), nullptr);
+}
+
+// The main window runs modally; the list, a window of its own, still takes clicks.
+TEST_F(NewsWindowsTest, TheListTakesClicksWhileTheMainWindowRunsModally) {
+    session_.EnterAsGuest();
+    CMainDlg main(config_, session_, *documents_, shell_);
+    main.setAttribute(Qt::WA_ShowModal);  // shown as in its modal run
+    main.show();
+    main.OnCommand(ids::kCmdNewsList);
+    CNewsListDlg* list = main.NewsList();
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(list->isVisible());
+    auto* close = list->findChild<CKbcBmp*>(QString::number(CNewsListDlg::kIdClose));
+    ASSERT_NE(close, nullptr);
+    QTest::mouseClick(list->windowHandle(), Qt::LeftButton, {}, close->geometry().center());
+    EXPECT_FALSE(list->isVisible());
 }
 
 TEST_F(NewsWindowsTest, WithoutItsPictureTheListClosesTheClientLikeEveryOtherSkinnedWindow) {

@@ -2,6 +2,7 @@
 // missing-picture behaviour.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
@@ -218,4 +219,18 @@ TEST_F(TipDlgTest, ATipOpenedOverAnotherStandsClearOfIt) {
     CTipDlg alone;
     open(alone, "first");
     EXPECT_EQ(alone.geometry().center(), usual);
+}
+
+TEST_F(TipDlgTest, AnOpenTipBlocksNothingAndAnswersOnAClick) {
+    QWidget other;
+    other.show();
+    auto* tip = new CTipDlg();
+    tip->SetMessage("x", CTipDlg::kQuestion);
+    int answer = -1;
+    ASSERT_TRUE(tip->Open([&answer](int a) { answer = a; }));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QTest::mouseClick(tip->OkLeftButton(), Qt::LeftButton);
+    EXPECT_EQ(answer, ui::kIdOk);
+    EXPECT_FALSE(tip->isVisible());
+    delete tip;
 }
