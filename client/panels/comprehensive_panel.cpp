@@ -69,7 +69,6 @@ void CComprehensivePanel::AddEntry() {
     AddPanelLabel(this, 0, panel_look::kPromptColour, layout::kPrompt)->setText(QStringLiteral("输入评测股票代码："));
     entry_ = new CCodeEntry(this, services_.popup, layout::kCodeEdit, layout::kQueryButton);
     connect(entry_, &CCodeEntry::QueryRequested, this, &CComprehensivePanel::Query);
-    connect(entry_, &CCodeEntry::CodePicked, this, [this](const std::string& code) { queryCode_ = code; });
     stockLabel_ = AddPanelLabel(this, kStockLabelId, panel_look::kStockColour, layout::kStockLabel, kHeadingPixelSize);
 }
 
@@ -129,26 +128,25 @@ CColorLabel* CComprehensivePanel::Cell(EvalSlot slot, int column) const {
 }
 
 void CComprehensivePanel::Activate() {
-    queryCode_ = services_.currentCode.Get();
-    entry_->SetCode(queryCode_);
+    entry_->SetCode(services_.currentCode.Get());
 }
 
 void CComprehensivePanel::Query() {
     if (ui::QueryRunning(this)) return;
-    queryCode_ = entry_->TakeCode();
+    const std::string code = entry_->TakeCode();
     // Offline, nothing is asked; an empty code is not asked for either, and says nothing.
     if (!services_.online.IsOnline()) {
         ShowTip(this, Gbk("您的网络链接有问题!"));
         EndQuery();
         return;
     }
-    if (queryCode_.empty()) {
+    if (code.empty()) {
         EndQuery();
         return;
     }
     ui::RunQuery(
         this,
-        [&documents = services_.documents, code = queryCode_] { return CComprehensiveEval::Fetch(code, documents); },
+        [&documents = services_.documents, code] { return CComprehensiveEval::Fetch(code, documents); },
         [this](CComprehensiveEval evaluation) {
             if (evaluation.Found()) {
                 ShowEvaluation(evaluation);

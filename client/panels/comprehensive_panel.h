@@ -50,7 +50,6 @@ public:
     // The detail window of a dimension (modal), or the message that there is none yet.
     void OpenDetail(Dimension dimension);
 
-    const std::string& QueryCode() const { return queryCode_; }
     QLineEdit* CodeEdit() const;
     CColorLabel* Cell(EvalSlot slot, int column) const;
     CColorLabel* StockLabel() const { return stockLabel_; }
@@ -70,7 +69,6 @@ private:
     void EndQuery();
 
     PanelServices services_;
-    std::string queryCode_;
     CSkinImage background_;
     bool shaped_ = false;
     CCodeEntry* entry_ = nullptr;
