@@ -49,9 +49,6 @@ protected:
         const skin::Area& stockLabel;
     };
 
-    // Captions and the explanatory note under the panel.
-    static constexpr ui::ColorRef kCaptionColour = ui::Rgb(69, 87, 102);
-
     CDiagnosisPanel(int dialogId, std::string panelCode, PanelServices services,
                     const EntryLayout& layout, QWidget* parent);
 

@@ -3,6 +3,7 @@
 #include "client/data/top_eyes_series.h"
 #include "client/panels/bar_chart.h"
 #include "client/panels/color_label.h"
+#include "client/panels/panel_label.h"
 #include "common/skin/diagnosis_layout.h"
 #include "common/ui/skin_place.h"
 
@@ -19,7 +20,7 @@ CFlowChartPanel::CFlowChartPanel(const DiagnosisMember& member, PanelServices se
     chart_ = new CBarChart(this);
     chart_->CreateFromStatic(kChartId, this);
 
-    note_ = AddWrappingLabel(kNoteId, kCaptionColour, layout::kNote);
+    note_ = AddWrappingLabel(kNoteId, panel_look::kCaptionColour, layout::kNote);
     note_->setText(QString::fromUtf8(member.note));
 }
 

@@ -2,6 +2,7 @@
 
 #include "client/data/diagnosis_comment.h"
 #include "client/panels/color_label.h"
+#include "client/panels/panel_label.h"
 #include "common/skin/diagnosis_layout.h"
 #include "common/ui/text.h"
 
@@ -18,9 +19,9 @@ CVerdictPanel::CVerdictPanel(const DiagnosisMember& member, PanelServices servic
     : CDiagnosisPanel(member.dialogId, member.panelCode, services,
                       {layout::kPrompt, layout::kCodeEdit, layout::kQueryButton, layout::kStockLabel},
                       parent) {
-    AddLabel(kTimeCaptionId, kCaptionColour, layout::kTimeCaption)->setText(QStringLiteral("评测时间："));
+    AddLabel(kTimeCaptionId, panel_look::kCaptionColour, layout::kTimeCaption)->setText(QStringLiteral("评测时间："));
     time_ = AddLabel(kTimeId, kTimeColour, layout::kTime);
-    AddLabel(kVerdictCaptionId, kCaptionColour, layout::kVerdictCaption)
+    AddLabel(kVerdictCaptionId, panel_look::kCaptionColour, layout::kVerdictCaption)
         ->setText(QStringLiteral("评测结果："));
 
     verdict_ = AddWrappingLabel(kVerdictId, member.verdictColour, layout::kVerdict);
@@ -28,7 +29,7 @@ CVerdictPanel::CVerdictPanel(const DiagnosisMember& member, PanelServices servic
     verdictFont.setPixelSize(kVerdictPixelSize);
     verdict_->setFont(verdictFont);
 
-    note_ = AddWrappingLabel(kNoteId, kCaptionColour, layout::kNote);
+    note_ = AddWrappingLabel(kNoteId, panel_look::kCaptionColour, layout::kNote);
     note_->setText(QString::fromUtf8(member.note));
 }
 
