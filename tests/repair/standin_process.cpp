@@ -24,8 +24,10 @@ StandInClient::StandInClient(const std::string& directory, const std::string& ma
         ::_exit(127);
     }
     // Ready once it has set up its answer to the request to end.
-    for (int i = 0; i < 250 && !platform::FileExists(marker + ".ready"); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 250 && !ready_; ++i) {
+        ready_ = platform::FileExists(marker + ".ready");
+        if (!ready_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 bool StandInClient::Running() {

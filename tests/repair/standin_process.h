@@ -15,11 +15,13 @@ public:
     StandInClient& operator=(const StandInClient&) = delete;
 
     pid_t Pid() const { return pid_; }
-    bool Started() const { return pid_ > 0; }
+    // True once it runs and has set up its answer to the request to end.
+    bool Started() const { return pid_ > 0 && ready_; }
     // True while it runs (not yet exited).
     bool Running();
 
 private:
     pid_t pid_ = -1;
     bool collected_ = false;
+    bool ready_ = false;
 };

@@ -10,6 +10,7 @@
 #include "common/platform/files.h"
 #include "common/platform/paths.h"
 #include "common/ui/query_runner.h"
+#include "support/test_pictures.h"
 
 #ifndef QUORVEL_SOURCE_DIR
 #error "QUORVEL_SOURCE_DIR must name the source tree"
@@ -25,12 +26,7 @@ SampleServer& ShellFixture::Server() {
 void ShellFixture::SetUp() {
     dir_ = platform::MakeTempDirectory("shell_test");
     platform::SetProgramDirectoryForTesting(dir_);
-    const std::string images = std::string(QUORVEL_SOURCE_DIR) + "/assets/image";
-    const std::string target = dir_ + "/image";
-    platform::CreateDirectories(target);
-    for (const platform::DirectoryEntry& entry : platform::ListDirectory(images))
-        if (!entry.isDirectory)
-            platform::CopyFileOverwrite(images + "/" + entry.name, target + "/" + entry.name);
+    test_pictures::CopySkinPictures(QUORVEL_SOURCE_DIR, dir_);
     WriteConfig(Server().BaseHost());
     session_ = Session();
     // Main windows of these tests run without their background threads; the tests of

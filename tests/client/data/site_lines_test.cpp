@@ -45,7 +45,7 @@ TEST(SiteLines, NoTotalNoLines) {
     EXPECT_TRUE(SiteLines(Category(Gbk("很多"), {"2", "1"})).empty());
 }
 
-TEST(SiteLines, AtMostTenLines) {
+TEST(SiteLines, TheTenthEntryIsNumberedTen) {
     const auto lines = SiteLines(Category("500", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[9].text, Gbk("10。site10出现10次"));

@@ -42,7 +42,7 @@ TEST_F(AnalysisPanelsOnServer, EveryPanelShowsTheServersLists) {
     ActOn(finance, "600000");
     EXPECT_EQ(finance->List()->Model().rowCount(), 1);
     ActOn(finance, "999999");
-    EXPECT_TRUE(answers_->Prompts().size() == 1u);
+    ASSERT_EQ(answers_->Prompts().size(), 1u);
     EXPECT_EQ(answers_->Prompts()[0].message, Gbk("找不到该股票或该股票无评测内容！"));
 }
 

@@ -38,10 +38,9 @@ TEST_F(ComprehensivePanelOnServer, QueryShowsTheServersEvaluation) {
     CNewsDimensionDlg news(lastEvaluation_.Get(), shell_);
     EXPECT_EQ(Text(&news, 1038), Text(panel, 1036).replace(6, 1, "   "));
     const SiteCategory& government = lastEvaluation_.Get().Block(EvalSlot::First, Dimension::News).categories[0];
-    if (government.count != "0") {
-        ASSERT_FALSE(news.SiteLineLabel(0)->Links().empty());
-        EXPECT_EQ(news.SiteLineLabel(0)->Links()[0].href.toStdString(), government.entries[0].linkUrl);
-    }
+    ASSERT_NE(government.count, "0");
+    ASSERT_FALSE(news.SiteLineLabel(0)->Links().empty());
+    EXPECT_EQ(news.SiteLineLabel(0)->Links()[0].href.toStdString(), government.entries[0].linkUrl);
     EXPECT_FALSE(Text(&news, 1048).empty());
 
     Query("999999");

@@ -5,6 +5,7 @@
 #include "common/platform/paths.h"
 #include "common/ui/query_runner.h"
 #include "common/ui/text.h"
+#include "support/test_pictures.h"
 #include "support/query_wait.h"
 
 namespace {
@@ -29,11 +30,7 @@ const DiagnosisMember& Member(int buttonId) {
 void DiagnosisFixture::SetUp() {
     dir_ = platform::MakeTempDirectory("diagnosis_panel_test");
     platform::SetProgramDirectoryForTesting(dir_);
-    const std::string images = std::string(QUORVEL_SOURCE_DIR) + "/assets/image";
-    platform::CreateDirectories(dir_ + "/image");
-    for (const platform::DirectoryEntry& entry : platform::ListDirectory(images))
-        if (!entry.isDirectory)
-            platform::CopyFileOverwrite(images + "/" + entry.name, dir_ + "/image/" + entry.name);
+    test_pictures::CopySkinPictures(QUORVEL_SOURCE_DIR, dir_);
     ASSERT_TRUE(platform::ReplaceFileAtomically(dir_ + "/StockInfo.xml", kDirectoryXml));
     answers_ = std::make_unique<ui::ScopedModalAnswers>();
 }

@@ -392,7 +392,7 @@ TEST_F(DownloadTest, StopEndsAWaitForAServerThatSendsNothingMore) {
         c.PeerClosed(20000);
     });
     std::thread stopper([this] {
-        while (lastDone_ < 500) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        for (int i = 0; i < 2500 && lastDone_ < 500; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
         engine_.Stop();
     });
     auto download = std::async(std::launch::async, [this] { return engine_.Download(Url("/quiet"), Path("quiet"), false); });
