@@ -8,6 +8,7 @@
 #include "client/core/gbk.h"
 #include "client/panels/color_label.h"
 #include "client/panels/tip.h"
+#include "client/panels/panel_label.h"
 #include "client/tools/tool_widgets.h"
 #include "common/platform/log.h"
 #include "common/skin/tools_layout.h"
@@ -43,7 +44,7 @@ void MarkReadOnly(QLineEdit* edit) {
 CCalculatorPanel::CCalculatorPanel(QWidget* parent) : CToolPanel(kDialogId, parent) {
     for (std::size_t column = 0; column < kTradeFieldCount; ++column) {
         const skin::Area caption{kFieldNames[column], layout::Caption(static_cast<int>(column))};
-        AddLabel(this, QString::fromUtf8(kCaptions[column]), tool_widgets::kCaptionColour, caption)
+        AddLabel(this, QString::fromUtf8(kCaptions[column]), panel_look::kPromptColour, caption)
             ->setAlignment(Qt::AlignCenter);
         for (std::size_t row = 0; row < kTradeRowCount; ++row) {
             QLineEdit* edit = tool_widgets::AddEdit(
@@ -54,28 +55,28 @@ CCalculatorPanel::CCalculatorPanel(QWidget* parent) : CToolPanel(kDialogId, pare
         }
     }
 
-    AddLabel(this, QStringLiteral("单位：0.01元，股"), tool_widgets::kNoteColour, layout::kUnitNote);
+    AddLabel(this, QStringLiteral("单位：0.01元，股"), panel_look::kCaptionColour, layout::kUnitNote);
     calculateButton_ = tool_widgets::AddImageButton(this, QStringLiteral("calculate"), QStringLiteral("确认计算"),
                                                     layout::kCalculateButton, "image\\qrjs.gif");
     saveButton_ = tool_widgets::AddImageButton(this, QStringLiteral("save"), QStringLiteral("保存数据"),
                                                layout::kSaveButton, "image\\bcsj.gif");
-    AddLabel(this, QStringLiteral("总盈亏"), tool_widgets::kCaptionColour, layout::kTotalCaption);
+    AddLabel(this, QStringLiteral("总盈亏"), panel_look::kPromptColour, layout::kTotalCaption);
     total_ = tool_widgets::AddEdit(this, QStringLiteral("total"), layout::kTotal);
     MarkReadOnly(total_);
 
-    AddLabel(this, QStringLiteral("费率方案"), tool_widgets::kCaptionColour, layout::kScheduleCaption);
+    AddLabel(this, QStringLiteral("费率方案"), panel_look::kPromptColour, layout::kScheduleCaption);
     schedule_ = new QComboBox(this);
     schedule_->setObjectName(QStringLiteral("schedule"));
     schedule_->insertItem(kCurrentItem, QStringLiteral("现行费率"));
     schedule_->insertItem(kClassicItem, QStringLiteral("经典费率（旧规则）"));
     ui::Place(schedule_, layout::kSchedule);
-    AddLabel(this, QStringLiteral("佣金费率"), tool_widgets::kCaptionColour, layout::kRateCaption);
+    AddLabel(this, QStringLiteral("佣金费率"), panel_look::kPromptColour, layout::kRateCaption);
     rate_ = tool_widgets::AddEdit(this, QStringLiteral("commission_rate"), layout::kRate);
-    AddLabel(this, QStringLiteral("%"), tool_widgets::kCaptionColour, layout::kRateUnit);
-    AddLabel(this, QStringLiteral("最低佣金"), tool_widgets::kCaptionColour, layout::kMinimumCaption);
+    AddLabel(this, QStringLiteral("%"), panel_look::kPromptColour, layout::kRateUnit);
+    AddLabel(this, QStringLiteral("最低佣金"), panel_look::kPromptColour, layout::kMinimumCaption);
     minimum_ = tool_widgets::AddEdit(this, QStringLiteral("minimum_commission"), layout::kMinimum);
-    AddLabel(this, QStringLiteral("元（0 为不设最低）"), tool_widgets::kCaptionColour, layout::kMinimumUnit);
-    note_ = tool_widgets::AddWrappingLabel(this, QString(), tool_widgets::kNoteColour, layout::kNote);
+    AddLabel(this, QStringLiteral("元（0 为不设最低）"), panel_look::kPromptColour, layout::kMinimumUnit);
+    note_ = tool_widgets::AddWrappingLabel(this, QString(), panel_look::kCaptionColour, layout::kNote);
 
     ShowSheet(LoadCalculatorSheet());
 

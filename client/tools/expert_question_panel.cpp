@@ -7,6 +7,7 @@
 #include "client/core/client_config.h"
 #include "client/panels/tip.h"
 #include "client/tools/form_post.h"
+#include "client/panels/panel_label.h"
 #include "client/tools/tool_widgets.h"
 #include "common/skin/tools_layout.h"
 #include "common/ui/kbc_bmp.h"
@@ -33,7 +34,7 @@ CExpertQuestionPanel::CExpertQuestionPanel(const ClientConfig& config, QWidget* 
     : CToolPanel(kDialogId, parent),
       host_(config.hosts.communityServer),
       page_(this, layout::kPage, HostUrl(config.hosts.communityServer, kQuestionPagePath)) {
-    const ui::ColorRef caption = tool_widgets::kCaptionColour;
+    const ui::ColorRef caption = panel_look::kPromptColour;
 
     AddLabel(this, QStringLiteral("*姓名"), caption, layout::kNameCaption);
     name_ = AddEdit(this, QString::number(kNameEditId), layout::kName);

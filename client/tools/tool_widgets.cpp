@@ -3,30 +3,30 @@
 #include <QLineEdit>
 
 #include "client/panels/color_label.h"
+#include "client/panels/panel_label.h"
 #include "common/ui/kbc_bmp.h"
 #include "common/ui/skin_place.h"
 
 namespace tool_widgets {
 
+namespace {
+
+CColorLabel* NameAndFill(CColorLabel* label, const skin::Area& area, const QString& text) {
+    label->setObjectName(QString::fromUtf8(area.name));
+    label->setText(text);
+    return label;
+}
+
+}  // namespace
+
 CColorLabel* AddLabel(QWidget* parent, const QString& text, ui::ColorRef colour,
                       const skin::Area& area) {
-    auto* label = new CColorLabel(parent);
-    label->setObjectName(QString::fromUtf8(area.name));
-    label->textColor = colour;
-    QFont font = label->font();
-    font.setPixelSize(kTextPixelSize);
-    label->setFont(font);
-    label->setText(text);
-    ui::Place(label, area);
-    return label;
+    return NameAndFill(AddPanelLabel(parent, 0, colour, area), area, text);
 }
 
 CColorLabel* AddWrappingLabel(QWidget* parent, const QString& text, ui::ColorRef colour,
                               const skin::Area& area) {
-    CColorLabel* label = AddLabel(parent, text, colour, area);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
+    return NameAndFill(AddWrappingPanelLabel(parent, 0, colour, area), area, text);
 }
 
 QLineEdit* AddEdit(QWidget* parent, const QString& name, const skin::Rect& rect) {

@@ -13,10 +13,6 @@ class QWidget;
 
 namespace tool_widgets {
 
-inline constexpr ui::ColorRef kCaptionColour = ui::Rgb(29, 56, 91);
-inline constexpr ui::ColorRef kNoteColour = ui::Rgb(69, 87, 102);
-inline constexpr int kTextPixelSize = 12;
-
 // A transparent label with `text` (UTF-8 or any QString) at `area`.
 CColorLabel* AddLabel(QWidget* parent, const QString& text, ui::ColorRef colour,
                       const skin::Area& area);
